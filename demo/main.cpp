@@ -1,0 +1,4 @@
+// The demonstration program.
+#include "dg.h"
+
+int Main(void) { return 0; }

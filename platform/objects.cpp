@@ -1,0 +1,281 @@
+// The handle table and the GDI objects that need nothing but memory: brushes,
+// memory DCs and bitmaps, selection and deletion.
+#include "objects.h"
+
+#include <cstring>
+
+namespace dgp {
+
+std::vector<Slot> slots;
+static uint32_t freelist = 0; // 1-based index of the first free slot, 0 for none
+
+void *newhandle(Kind kind, void *obj) {
+    uint32_t i;
+    if (freelist) {
+        i = freelist;
+        freelist = slots[i - 1].nextfree;
+    } else {
+        if (slots.size() + 1 >= (size_t(1) << idxbits)) return nullptr;
+        if (slots.capacity() == slots.size()) slots.reserve(slots.size() * 2 + 64);
+        slots.emplace_back();
+        i = (uint32_t)slots.size();
+    }
+    Slot &s = slots[i - 1];
+    s.kind = kind;
+    s.stock = false;
+    s.obj = obj;
+    return (void *)(((uintptr_t)s.gen << idxbits) | i);
+}
+
+void freehandle(void *h) {
+    uintptr_t i = (uintptr_t)h & ((uintptr_t(1) << idxbits) - 1);
+    Slot &s = slots[i - 1];
+    s.kind = Kind::none;
+    s.obj = nullptr;
+    // Generations stay within what the handle's upper bits can carry.
+    s.gen = (s.gen + 1) & (uint32_t)((~uintptr_t(0)) >> idxbits);
+    if (s.gen == 0) s.gen = 1;
+    s.nextfree = freelist;
+    freelist = (uint32_t)i;
+}
+
+Kind kindof(const void *h) {
+    for (Kind k : {Kind::dc, Kind::brush, Kind::font, Kind::bitmap, Kind::window, Kind::cursor})
+        if (lookup(h, k)) return k;
+    return Kind::none;
+}
+
+// Stock objects: created once, never freed.
+static HGDIOBJ stockobj[32];
+static HBITMAP stockbitmap; // the 1 x 1 bitmap a new memory DC holds
+
+static void *newstock(Kind kind, void *obj) {
+    void *h = newhandle(kind, obj);
+    lookup(h, kind)->stock = true;
+    return h;
+}
+
+static HBRUSH newbrush(COLORREF c) {
+    HBRUSH h = (HBRUSH)newhandle(Kind::brush, nullptr);
+    if (!h) return nullptr;
+    Slot *s = lookup(h, Kind::brush);
+    s->color = c & 0xFFFFFF;
+    s->pixel = topixel(c & 0xFFFFFF);
+    return h;
+}
+
+static void initstock() {
+    if (stockbitmap) return;
+    stockbitmap = newbitmap(1, 1);
+    lookup(stockbitmap, Kind::bitmap)->stock = true;
+    const COLORREF brushes[] = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040, 0x000000};
+    for (int i = 0; i < 5; i++) {
+        stockobj[i] = newbrush(brushes[i]);
+        lookup(stockobj[i], Kind::brush)->stock = true;
+    }
+    stockobj[NULL_BRUSH] = newbrush(0); // drawn with nothing, never used for fills here
+    lookup(stockobj[NULL_BRUSH], Kind::brush)->stock = true;
+    for (int i : {10, 11, 12, 13, 14, 16, 17}) stockobj[i] = newstock(Kind::font, nullptr);
+}
+
+HBITMAP newbitmap(int w, int h) {
+    Bitmap *b = new Bitmap;
+    b->w = w;
+    b->h = h;
+    b->px.assign((size_t)w * (size_t)h, 0);
+    HBITMAP hb = (HBITMAP)newhandle(Kind::bitmap, b);
+    if (!hb) delete b;
+    return hb;
+}
+
+static Dc *newdcobj(HDC *out) {
+    initstock();
+    Dc *d = new Dc;
+    d->brush = (HBRUSH)stockobj[WHITE_BRUSH];
+    d->brushpx = 0xFFFFFF;
+    d->font = (HFONT)stockobj[SYSTEM_FONT];
+    *out = (HDC)newhandle(Kind::dc, d);
+    if (!*out) {
+        delete d;
+        return nullptr;
+    }
+    return d;
+}
+
+HDC newwindowdc(Window *win, Bitmap *pixels) {
+    HDC h;
+    Dc *d = newdcobj(&h);
+    if (!d) return nullptr;
+    d->win = win;
+    d->target = pixels;
+    return h;
+}
+
+void freedc(HDC h) {
+    Dc *d = getdc(h);
+    if (!d) return;
+    if (Bitmap *b = getbitmap(d->bitmap)) b->selected--;
+    delete d;
+    freehandle(h);
+}
+
+} // namespace dgp
+
+using namespace dgp;
+
+extern "C" {
+
+HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
+    initstock();
+    return newbrush(color);
+}
+
+HGDIOBJ WINAPI GetStockObject(int index) {
+    initstock();
+    if (index < 0 || index >= 32) return nullptr;
+    return stockobj[index];
+}
+
+HDC WINAPI CreateCompatibleDC(HDC) {
+    HDC h;
+    Dc *d = newdcobj(&h);
+    if (!d) return nullptr;
+    d->bitmap = stockbitmap;
+    d->target = getbitmap(stockbitmap);
+    d->target->selected++;
+    return h;
+}
+
+HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int w, int h) {
+    initstock();
+    if (!getdc(hdc) || w < 0 || h < 0) return nullptr;
+    if (w == 0 || h == 0) return newbitmap(1, 1);
+    // Refuse what no screen-compatible bitmap could be: over 256 MB of pixels.
+    if ((uint64_t)w * (uint64_t)h > (uint64_t(1) << 26)) return nullptr;
+    return newbitmap(w, h);
+}
+
+BOOL WINAPI DeleteDC(HDC hdc) {
+    Dc *d = getdc(hdc);
+    if (!d || d->win) return FALSE; // a window's DC goes back through ReleaseDC
+    freedc(hdc);
+    return TRUE;
+}
+
+HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
+    Dc *d = getdc(hdc);
+    if (!d) return nullptr;
+    if (Slot *s = lookup(obj, Kind::brush)) {
+        HGDIOBJ old = d->brush;
+        d->brush = (HBRUSH)obj;
+        d->brushpx = s->pixel;
+        return old;
+    }
+    if (lookup(obj, Kind::font)) {
+        HGDIOBJ old = d->font;
+        d->font = (HFONT)obj;
+        return old;
+    }
+    if (Bitmap *b = getbitmap((HBITMAP)obj)) {
+        if (d->win) return nullptr;                            // a window DC draws on its window
+        if (obj == d->bitmap) return obj;                      // already there
+        if (b->selected && obj != stockbitmap) return nullptr; // held by another DC
+        HGDIOBJ old = d->bitmap;
+        if (Bitmap *ob = getbitmap(d->bitmap)) ob->selected--;
+        b->selected++;
+        d->bitmap = (HBITMAP)obj;
+        d->target = b;
+        return old;
+    }
+    return nullptr;
+}
+
+HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
+    Dc *d = getdc(hdc);
+    if (!d) return nullptr;
+    switch (type) {
+    case OBJ_BRUSH:
+        return d->brush;
+    case OBJ_FONT:
+        return d->font;
+    case OBJ_BITMAP:
+        return d->win ? (HGDIOBJ)stockbitmap : (HGDIOBJ)d->bitmap;
+    }
+    return nullptr;
+}
+
+BOOL WINAPI DeleteObject(HGDIOBJ obj) {
+    Slot *s = nullptr;
+    for (Kind k : {Kind::brush, Kind::font, Kind::bitmap})
+        if ((s = lookup(obj, k))) break;
+    if (!s) return FALSE;
+    if (s->stock) return TRUE;
+    switch (s->kind) {
+    case Kind::brush:
+        break;
+    case Kind::font:
+        fontfree(static_cast<Font *>(s->obj));
+        break;
+    case Kind::bitmap: {
+        Bitmap *b = static_cast<Bitmap *>(s->obj);
+        if (b->selected) return FALSE; // stays usable through its DC
+        delete b;
+        break;
+    }
+    default:
+        return FALSE;
+    }
+    freehandle(obj);
+    return TRUE;
+}
+
+int WINAPI GetObjectA(HGDIOBJ obj, int size, LPVOID out) {
+    Bitmap *b = getbitmap((HBITMAP)obj);
+    if (!b) return 0;
+    if (!out) return (int)sizeof(BITMAP);
+    if (size < (int)sizeof(BITMAP)) return 0;
+    BITMAP bm = {0, b->w, b->h, b->w * 4, 1, 32, b->px.data()};
+    std::memcpy(out, &bm, sizeof bm);
+    return (int)sizeof bm;
+}
+
+COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
+    Dc *d = getdc(hdc);
+    if (!d) return CLR_INVALID;
+    COLORREF old = d->text;
+    d->text = color & 0xFFFFFF;
+    return old;
+}
+
+COLORREF WINAPI GetTextColor(HDC hdc) {
+    Dc *d = getdc(hdc);
+    return d ? d->text : CLR_INVALID;
+}
+
+COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
+    Dc *d = getdc(hdc);
+    if (!d) return CLR_INVALID;
+    COLORREF old = d->bk;
+    d->bk = color & 0xFFFFFF;
+    return old;
+}
+
+COLORREF WINAPI GetBkColor(HDC hdc) {
+    Dc *d = getdc(hdc);
+    return d ? d->bk : CLR_INVALID;
+}
+
+int WINAPI SetBkMode(HDC hdc, int mode) {
+    Dc *d = getdc(hdc);
+    if (!d || (mode != OPAQUE && mode != TRANSPARENT)) return 0;
+    int old = d->bkmode;
+    d->bkmode = mode;
+    return old;
+}
+
+int WINAPI GetBkMode(HDC hdc) {
+    Dc *d = getdc(hdc);
+    return d ? d->bkmode : 0;
+}
+
+} // extern "C"

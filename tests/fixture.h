@@ -1,0 +1,26 @@
+// Shared by every test file.
+#pragma once
+
+#include "host.h"
+
+#include <string>
+#include <vector>
+
+// Opens the runtime's window once per process: the start-up steps before Main.
+void openwindow();
+
+// What a test cannot do through the Win32 subset alone; each system has its
+// own way (support/*_sdl.cpp natively, support/*_win.cpp on Windows).
+
+// Keys: the key state that GetAsyncKeyState reports for vk.
+void hook_key(int vk, bool down);
+void hook_keys_up(); // every key hooked down so far goes up
+
+// Message boxes: every box opened from now on is answered with `answer`
+// (IDYES, IDNO, IDOK) and what it showed is recorded.
+struct Shown {
+    std::string text, caption;
+    unsigned type = 0;
+};
+void hook_msgbox_answer(int answer);
+std::vector<Shown> hook_msgboxes(); // the boxes shown since the last hook_msgbox_answer

@@ -1,0 +1,22 @@
+// The suite's entry. The runtime's start-up calls Main; here nothing does, but
+// the runtime links against one.
+#include "fixture.h"
+#include "host.h"
+
+#include <gtest/gtest.h>
+
+int Main(void) { return 0; }
+
+void openwindow() {
+    static bool open = false;
+    if (!open) dg_open(GetModuleHandleA(nullptr));
+    open = true;
+}
+
+int main(int argc, char **argv) {
+    testing::InitGoogleTest(&argc, argv);
+    // Children of death tests start afresh rather than as forks of a process
+    // that holds a window.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    return RUN_ALL_TESTS();
+}
