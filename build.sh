@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# dg's one entry for building and checking.
+#   ./build.sh demo    build the demo and run it in a window (on a virtual display
+#                      when there is none: screenshot to build/demo.png, then a key ends it)
+#   ./build.sh test    install what is missing, build natively and for Windows, run every
+#                      test natively and under Wine; non-zero on any failure
+#   ./build.sh bench   benchmarks, side by side with the peer where it is installed
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+jobs=$(nproc 2>/dev/null || echo 2)
+
+say() { printf '== %s\n' "$*"; }
+
+# Debian packages, installed only when missing.
+need() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "installing ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
+    libx11-dev fontconfig fonts-ipafont-mincho)
+display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
+test_packages=(libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64)
+
+# A virtual X display for the whole run; stopped on exit.
+xvfb_pid=""
+stop_display() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""; }
+start_display() {
+    local n
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { export DISPLAY=":$n"; return 0; }
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null
+    done
+    echo "no virtual display could be started" >&2
+    return 1
+}
+trap stop_display EXIT
+
+build() { # preset
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j"$jobs"
+}
+
+# Wine's own state lives in the build tree, made once.
+wine_prefix() {
+    export WINEPREFIX="$root/build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        say "creating the Wine prefix"
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w || true
+    fi
+    [ -x tests/wine-setup.sh ] && tests/wine-setup.sh
+    return 0
+}
+
+demo() {
+    need "${native_packages[@]}"
+    build default
+    local exe=build/default/demo/demo
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        say "running the demo: press a letter, digit, Space, arrow or Enter to end it"
+        set +e; "$exe"; local rc=$?; set -e
+        say "exit code $rc"
+        return 0
+    fi
+    need "${display_packages[@]}"
+    start_display
+    say "no display: running the demo on virtual display $DISPLAY"
+    "$exe" & local pid=$!
+    local win=""
+    for _ in $(seq 100); do
+        win=$(xdotool search --name 'タイトルです' 2>/dev/null | head -n1) && [ -n "$win" ] && break
+        sleep 0.1
+    done
+    sleep 1
+    import -window "${win:-root}" build/demo.png
+    say "screenshot: build/demo.png"
+    xdotool key space
+    set +e; wait "$pid"; local rc=$?; set -e
+    say "exit code $rc"
+}
+
+test_all() {
+    need "${native_packages[@]}" "${display_packages[@]}" "${test_packages[@]}"
+    start_display
+    local failed=0 results=()
+    run() { # name, command...
+        local name=$1; shift
+        say "$name"
+        if "$@"; then results+=("passed: $name"); else results+=("FAILED: $name"); failed=$((failed + 1)); fi
+    }
+    run "native build" build default
+    run "native tests" ctest --preset default
+    run "sanitizer build" build debug
+    run "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 ctest --preset debug
+    run "windows build" build mingw
+    wine_prefix
+    run "windows tests under wine" ctest --preset mingw
+    if [ -x tests/e2e/demo.sh ]; then
+        run "demo end to end, native" tests/e2e/demo.sh build/default/demo/demo build/e2e-native
+        run "demo end to end, windows" tests/e2e/demo.sh "wine build/mingw/demo/demo.exe" build/e2e-wine
+    fi
+    say "summary"
+    printf '%s\n' "${results[@]}"
+    local total=${#results[@]}
+    echo "$((total - failed)) passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
+
+bench() {
+    need "${native_packages[@]}" libbenchmark-dev liballegro4-dev
+    build bench
+    if [ -x bench/table.sh ]; then bench/table.sh build/bench/bench/dg_bench; else build/bench/bench/dg_bench; fi
+}
+
+case "${1:-}" in
+demo) demo ;;
+test) test_all ;;
+bench) bench ;;
+*) sed -n '2,8p' "$0"; exit 2 ;;
+esac
