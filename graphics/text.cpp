@@ -1,0 +1,82 @@
+// Text in the DOS manner: a fixed-pitch font chosen by video mode, and
+// printf-style output in a palette colour on black cells of the window.
+#include "../host/host.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The face of the text modes: full-width "ＭＳ", a space, then "明朝".
+const char mincho[] = "ＭＳ 明朝";
+
+bool leadbyte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Output that filled the buffer ends at a character boundary: a lead byte
+// whose trail byte was cut off goes too.
+void trimlead(char *buf) {
+    size_t len = std::strlen(buf), i = 0;
+    while (i < len) {
+        if (leadbyte((unsigned char)buf[i])) {
+            if (i + 1 >= len) {
+                buf[i] = 0;
+                return;
+            }
+            i += 2;
+        } else {
+            i++;
+        }
+    }
+}
+
+} // namespace
+
+extern "C" {
+
+void dg_setvideomode(int mode) {
+    if (mode == 19) {
+        if (bai == 1 || bai == 2)
+            dg_setfont(mincho, 8, 16);
+        else
+            dg_setfont(mincho, 4, 8);
+        return;
+    }
+    DeleteObject(hfont);
+    hfont = nullptr;
+}
+
+void dg_setfont(const char *fname, int fw, int fh) {
+    if (hfont) {
+        DeleteObject(hfont);
+        hfont = nullptr;
+    }
+    hfont = CreateFontA(fh, fw, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, fname);
+}
+
+void dg_printf(int x, int y, short color, const char *pformat, ...) {
+    char buf[256];
+    buf[0] = 0;
+    va_list ap;
+    va_start(ap, pformat);
+    int n = pformat ? std::vsnprintf(buf, sizeof buf, pformat, ap) : 0;
+    va_end(ap);
+    if (n < 0 || n >= (int)sizeof buf) {
+        buf[sizeof buf - 1] = 0; // some C libraries leave a full buffer unterminated
+        trimlead(buf);
+    }
+
+    holdfont = (HFONT)SelectObject(gvram, hfont);
+    SetTextColor(gvram, dg_color(color));
+    SetBkColor(gvram, 0);
+    if (bai == 1)
+        TextOutA(gvram, x * 2, y * 2, buf, (int)std::strlen(buf));
+    else
+        TextOutA(gvram, x, y, buf, (int)std::strlen(buf));
+    SetTextColor(gvram, 0);
+    SetBkColor(gvram, 0xFFFFFF);
+    SelectObject(gvram, holdfont);
+}
+
+} // extern "C"
