@@ -56,3 +56,15 @@ COLORREF coltbl[256] = {
 #undef R
 #undef E
 };
+
+size_t dg_cutlen(const char *s, size_t max) {
+    size_t i = 0;
+    while (i < max && s[i]) {
+        unsigned char b = (unsigned char)s[i];
+        bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        size_t n = lead && s[i + 1] ? 2 : 1;
+        if (i + n > max) break;
+        i += n;
+    }
+    return i;
+}

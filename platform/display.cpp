@@ -1,11 +1,99 @@
-// Placeholder until this file is written.
-#include "objects.h"
+// Display modes and the cursor over SDL.
+#include "window.h"
+
+#include <cstring>
+
+namespace {
+
+// The mode the display offers that matches the record, if any.
+bool findmode(const DEVMODEA *dm, SDL_DisplayMode *out) {
+    if (!dm || (dm->dmFields & (DM_PELSWIDTH | DM_PELSHEIGHT)) != (DM_PELSWIDTH | DM_PELSHEIGHT))
+        return false;
+    dgp::initsdl();
+    int n = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < n; i++) {
+        SDL_DisplayMode m;
+        if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
+        if ((DWORD)m.w != dm->dmPelsWidth || (DWORD)m.h != dm->dmPelsHeight) continue;
+        if ((dm->dmFields & DM_BITSPERPEL) &&
+            (DWORD)SDL_BITSPERPIXEL(m.format) != dm->dmBitsPerPel &&
+            !(dm->dmBitsPerPel == 32 && SDL_BITSPERPIXEL(m.format) == 24))
+            continue;
+        *out = m;
+        return true;
+    }
+    return false;
+}
+
+HCURSOR arrow;   // the stock arrow
+HCURSOR current; // what SetCursor set last
+SDL_Cursor *sdlarrow;
+
+} // namespace
 
 extern "C" {
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *mode, DWORD flags) { return 0; }
-BOOL WINAPI EnumDisplaySettingsA(LPCSTR device, DWORD mode, DEVMODEA *dm) { return 0; }
-HCURSOR WINAPI LoadCursorA(HINSTANCE inst, LPCSTR name) { return 0; }
-HCURSOR WINAPI SetCursor(HCURSOR cursor) { return 0; }
-HCURSOR WINAPI GetCursor(void) { return 0; }
+
+LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *mode, DWORD flags) {
+    dgp::Window *w = dgp::mainwindow();
+    if (!mode) { // back to the desktop's own mode
+        if (w && w->fullscreen) {
+            SDL_SetWindowFullscreen(w->sdl, 0);
+            w->fullscreen = false;
+        }
+        return DISP_CHANGE_SUCCESSFUL;
+    }
+    SDL_DisplayMode m;
+    if (!findmode(mode, &m)) return DISP_CHANGE_BADMODE;
+    if (flags & CDS_TEST) return DISP_CHANGE_SUCCESSFUL;
+    if (w) {
+        SDL_SetWindowDisplayMode(w->sdl, &m);
+        if (SDL_SetWindowFullscreen(w->sdl, SDL_WINDOW_FULLSCREEN) != 0) return DISP_CHANGE_FAILED;
+        w->fullscreen = true;
+    }
+    return DISP_CHANGE_SUCCESSFUL;
 }
+
+BOOL WINAPI EnumDisplaySettingsA(LPCSTR, DWORD index, DEVMODEA *dm) {
+    if (!dm) return FALSE;
+    dgp::initsdl();
+    SDL_DisplayMode m;
+    int rc = index == ENUM_CURRENT_SETTINGS ? SDL_GetDesktopDisplayMode(0, &m)
+                                            : SDL_GetDisplayMode(0, (int)index, &m);
+    if (rc != 0) return FALSE;
+    std::memset(dm, 0, sizeof *dm);
+    dm->dmSize = sizeof *dm;
+    dm->dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    dm->dmPelsWidth = (DWORD)m.w;
+    dm->dmPelsHeight = (DWORD)m.h;
+    dm->dmBitsPerPel = 32;
+    dm->dmDisplayFrequency = (DWORD)m.refresh_rate;
+    return TRUE;
+}
+
+HCURSOR WINAPI LoadCursorA(HINSTANCE inst, LPCSTR name) {
+    if (inst || name != IDC_ARROW) return nullptr;
+    if (!arrow) {
+        dgp::initsdl();
+        sdlarrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+        arrow = (HCURSOR)dgp::newhandle(dgp::Kind::cursor, sdlarrow);
+    }
+    return arrow;
+}
+
+HCURSOR WINAPI SetCursor(HCURSOR cursor) {
+    HCURSOR old = current;
+    if (cursor && !dgp::lookup(cursor, dgp::Kind::cursor)) return old;
+    current = cursor;
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return old;
+    if (cursor) {
+        if (SDL_Cursor *c = dgp::get<SDL_Cursor>(cursor, dgp::Kind::cursor)) SDL_SetCursor(c);
+        SDL_ShowCursor(SDL_ENABLE);
+    } else {
+        SDL_ShowCursor(SDL_DISABLE);
+    }
+    return old;
+}
+
+HCURSOR WINAPI GetCursor(void) { return current; }
+
+} // extern "C"

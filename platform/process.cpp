@@ -1,16 +1,50 @@
-// Placeholder until this file is written.
-#include "objects.h"
+// Process services: pauses, the instance, ending the process, wsprintfA.
+#include "window.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <unistd.h>
+#include <sched.h>
+
+namespace {
+// Some value that is not null, as the program's instance handle.
+HINSTANCE const self = (HINSTANCE)(uintptr_t)0x400000;
+HANDLE const thisprocess = (HANDLE)(intptr_t)-1;
+} // namespace
 
 extern "C" {
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-void WINAPI Sleep(DWORD ms) {}
-HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return 0; }
-HANDLE WINAPI GetCurrentProcess(void) { return 0; }
-BOOL WINAPI TerminateProcess(HANDLE process, UINT code) { return 0; }
-DWORD WINAPI GetTickCount(void) { return 0; }
+
+void WINAPI Sleep(DWORD ms) {
+    // A pause is a moment the program shows what it drew.
+    dgp::pollevents();
+    dgp::present(dgp::mainwindow());
+    if (ms == 0)
+        sched_yield();
+    else
+        SDL_Delay(ms);
+}
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return name ? nullptr : self; }
+
+HANDLE WINAPI GetCurrentProcess(void) { return thisprocess; }
+
+BOOL WINAPI TerminateProcess(HANDLE process, UINT code) {
+    if (process != thisprocess) return FALSE;
+    dgp::present(dgp::mainwindow());
+    std::fflush(nullptr);
+    _exit((int)code);
+}
+
+DWORD WINAPI GetTickCount(void) { return (DWORD)SDL_GetTicks64(); }
+
+// Windows' wsprintfA writes at most 1024 bytes, the NUL included.
 int wsprintfA(LPSTR out, LPCSTR format, ...) {
-    out[0] = 0;
-    (void)format;
-    return 0;
+    if (!out || !format) return 0;
+    va_list ap;
+    va_start(ap, format);
+    int n = std::vsnprintf(out, 1024, format, ap);
+    va_end(ap);
+    return n < 0 ? 0 : n > 1023 ? 1023 : n;
 }
-}
+
+} // extern "C"

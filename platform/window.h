@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 #include <string>
+#include <vector>
 
 namespace dgp {
 
@@ -14,10 +15,14 @@ struct Window {
     WNDPROC proc = nullptr;
     std::string cls;   // class name
     std::string title; // window text, code page 932
-    DWORD style = 0, exstyle = 0;
-    RECT outer{};  // outer rectangle on the desktop
-    Bitmap pixels; // the client area, what the window DC draws on
-    bool dirty = false;
+    DWORD style = 0, exstyle = 0, clsstyle = 0;
+    COLORREF background = 0; // the class brush's colour
+    RECT outer{};            // outer rectangle on the desktop
+    Bitmap pixels;           // the client area, what the window DC draws on
+    std::vector<HDC> dcs;    // DCs handed out by GetDC
+    bool invalid = true;     // a WM_PAINT is due
+    bool dirty = false;      // drawn on since last presented
+    bool fullscreen = false;
     uint64_t shown = 0; // when the pixels were last presented (SDL ticks)
 };
 
@@ -25,5 +30,11 @@ Window *window(HWND h);  // the window behind a handle, or none
 Window *mainwindow();    // the program's window, or none
 void present(Window *w); // show the pixels now if they changed since last time
 void pollevents();       // read pending SDL events into key state and the message queue
+void initsdl();          // SDL's video, once
+
+// The frame that a style puts around the client area.
+RECT frame(DWORD style);
+// Place the window's client area after a change of outer rectangle or style.
+void placewindow(Window *w);
 
 } // namespace dgp

@@ -24,3 +24,7 @@ struct Shown {
 };
 void hook_msgbox_answer(int answer);
 std::vector<Shown> hook_msgboxes(); // the boxes shown since the last hook_msgbox_answer
+
+// Runs one of the suite's small programs (tests/programs/NAME.cpp) as a child
+// process, waits for it and gives its exit code (-1 when it could not run).
+int hook_run(const char *name);
