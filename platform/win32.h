@@ -144,6 +144,7 @@ typedef struct _devicemodeA {
 #define WS_OVERLAPPED 0x00000000
 #define WS_POPUP 0x80000000
 #define WS_VISIBLE 0x10000000
+#define WS_CLIPSIBLINGS 0x04000000
 #define WS_CAPTION 0x00C00000
 #define WS_SYSMENU 0x00080000
 #define WS_THICKFRAME 0x00040000
@@ -202,6 +203,8 @@ typedef struct _devicemodeA {
 #define WHITENESS 0x00FF0062
 #define BLACKNESS 0x00000042
 #define SRCCOPY 0x00CC0020
+#define NULLREGION 1
+#define SIMPLEREGION 2
 #define OBJ_BRUSH 2
 #define OBJ_FONT 6
 #define OBJ_BITMAP 7
@@ -283,6 +286,7 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
 BOOL WINAPI DeleteObject(HGDIOBJ obj);
 int WINAPI GetObjectA(HGDIOBJ obj, int size, LPVOID out);
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
+int WINAPI GetClipBox(HDC hdc, LPRECT rect);
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
 HDC WINAPI CreateCompatibleDC(HDC hdc);
