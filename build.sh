@@ -112,7 +112,7 @@ test_all() {
     run "windows tests under wine" ctest --preset mingw
     if [ -x tests/e2e/demo.sh ]; then
         run "demo end to end, native" tests/e2e/demo.sh build/default/demo/demo build/e2e-native
-        run "demo end to end, windows" tests/e2e/demo.sh "wine build/mingw/demo/demo.exe" build/e2e-wine
+        run "demo end to end, windows" tests/e2e/demo.sh "env LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 wine build/mingw/demo/demo.exe" build/e2e-wine
     fi
     say "summary"
     printf '%s\n' "${results[@]}"

@@ -6,7 +6,7 @@
 
 namespace dgp {
 
-std::vector<Slot> slots;
+std::vector<Slot> &slots = *new std::vector<Slot>;
 static uint32_t freelist = 0; // 1-based index of the first free slot, 0 for none
 
 void *newhandle(Kind kind, void *obj) {

@@ -53,7 +53,7 @@ inline uint32_t topixel(COLORREF c) {
 inline COLORREF tocolor(uint32_t p) { return topixel(p); }
 
 // The handle table.
-extern std::vector<Slot> slots;
+extern std::vector<Slot> &slots; // never destroyed: handles outlive static destruction
 constexpr int idxbits = 20;
 
 void *newhandle(Kind kind, void *obj);
