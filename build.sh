@@ -83,7 +83,8 @@ demo() {
     "$exe" & local pid=$!
     local win=""
     for _ in $(seq 100); do
-        win=$(xdotool search --name 'タイトルです' 2>/dev/null | head -n1) && [ -n "$win" ] && break
+        win=$(xwininfo -root -tree 2>/dev/null | grep -F '"タイトルです"' | awk '{print $1; exit}')
+        [ -n "$win" ] && break
         sleep 0.1
     done
     sleep 1

@@ -28,3 +28,6 @@ std::vector<Shown> hook_msgboxes(); // the boxes shown since the last hook_msgbo
 // Runs one of the suite's small programs (tests/programs/NAME.cpp) as a child
 // process, waits for it and gives its exit code (-1 when it could not run).
 int hook_run(const char *name);
+
+// The window's close button, pressed as the desktop presses it.
+void hook_closebutton();

@@ -254,6 +254,26 @@ TEST(Quit, EscAndCloseAskAndNoGoesOn) {
     }
 }
 
+TEST(Quit, CloseButtonAsksLikeEsc) {
+    openwindow();
+    restore();
+    hook_msgbox_answer(IDNO);
+    hook_closebutton();
+    ML();
+    std::vector<Shown> boxes = hook_msgboxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "終了確認です");
+    EXPECT_TRUE(IsWindow(dg_window()));
+    EXPECT_EXIT(
+        {
+            openwindow();
+            hook_msgbox_answer(IDYES);
+            hook_closebutton();
+            ML();
+        },
+        testing::ExitedWithCode(1), "");
+}
+
 TEST(Quit, OtherKeysDoNothing) {
     openwindow();
     hook_msgbox_answer(IDYES);

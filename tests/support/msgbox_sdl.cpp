@@ -1,6 +1,7 @@
 // Message boxes answered through platform/'s hook.
 #include "fixture.h"
 #include "testhook.h"
+#include "window.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -38,4 +39,14 @@ int hook_run(const char *name) {
     int status = 0;
     if (waitpid(pid, &status, 0) != pid) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void hook_closebutton() {
+    dgp::Window *w = dgp::mainwindow();
+    if (!w) return;
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    e.window.windowID = SDL_GetWindowID(w->sdl);
+    SDL_PushEvent(&e);
 }

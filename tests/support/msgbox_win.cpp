@@ -99,3 +99,5 @@ int hook_run(const char *name) {
     CloseHandle(pi.hProcess);
     return (int)code;
 }
+
+void hook_closebutton() { PostMessageA(dg_window(), WM_SYSCOMMAND, SC_CLOSE, 0); }
