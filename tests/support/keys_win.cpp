@@ -1,0 +1,30 @@
+// Keys for tests on Windows: real synthesized input, which the system's
+// asynchronous key state reflects.
+#include "fixture.h"
+
+#include <set>
+
+static std::set<int> held;
+
+static void send(int vk, bool down) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = (WORD)vk;
+    in.ki.wScan = (WORD)MapVirtualKeyA((UINT)vk, 0);
+    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    if (vk >= VK_PRIOR && vk <= VK_DOWN) in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    SendInput(1, &in, sizeof in);
+}
+
+void hook_key(int vk, bool down) {
+    send(vk, down);
+    if (down)
+        held.insert(vk);
+    else
+        held.erase(vk);
+}
+
+void hook_keys_up() {
+    for (int vk : held) send(vk, false);
+    held.clear();
+}

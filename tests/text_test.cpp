@@ -1,0 +1,101 @@
+// Text modes and dg_printf on the window.
+#include "fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Text : testing::Test {
+    void SetUp() override {
+        openwindow();
+        // A white field, so that every pixel text paints shows.
+        HGDIOBJ old = SelectObject(gvram, GetStockObject(WHITE_BRUSH));
+        PatBlt(gvram, 0, 0, 640, 400, PATCOPY);
+        SelectObject(gvram, old);
+    }
+    void TearDown() override { dg_setvideomode(3); }
+};
+
+TEST_F(Text, SetVideoModeTwiceLeavesOneFont) {
+    dg_setvideomode(19);
+    HFONT first = hfont;
+    ASSERT_NE(first, nullptr);
+    dg_setvideomode(19);
+    EXPECT_NE(hfont, nullptr);
+    // The first font is gone: no surface takes it any more.
+    HDC mem = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SelectObject(mem, first), nullptr);
+    EXPECT_NE(SelectObject(mem, hfont), nullptr);
+    DeleteDC(mem);
+    dg_setvideomode(3);
+    EXPECT_EQ(hfont, nullptr);
+    dg_setvideomode(3); // no font: harmless
+    EXPECT_EQ(hfont, nullptr);
+}
+
+TEST_F(Text, PrintLeavesBlackOnWhiteAndTheOldFont) {
+    dg_setvideomode(19);
+    HGDIOBJ before = GetCurrentObject(gvram, OBJ_FONT);
+    SetTextColor(gvram, 0x123456);
+    SetBkColor(gvram, 0x654321);
+    dg_printf(0, 0, 15, "state");
+    EXPECT_EQ(GetTextColor(gvram), 0u);
+    EXPECT_EQ(GetBkColor(gvram), 0xFFFFFFu);
+    EXPECT_EQ(GetCurrentObject(gvram, OBJ_FONT), before);
+}
+
+// The cells of "test" at logical (10, 20): device (20, 40), 4 cells of 8 x 16
+// (the last row of a cell is left to the face's height).
+TEST_F(Text, CellsAreBlackBehindTheGlyphs) {
+    dg_setvideomode(19);
+    dg_printf(10, 20, 2, "test");
+    int ink = 0;
+    for (int y = 40; y < 40 + 15; y++)
+        for (int x = 20; x < 20 + 32; x++) {
+            COLORREF c = GetPixel(gvram, x, y);
+            ASSERT_TRUE(c == 0 || c == 0x00A800) << x << "," << y << " " << std::hex << c;
+            ink += c == 0x00A800;
+        }
+    EXPECT_GT(ink, 40);
+    // Nothing beside or above the cells.
+    for (int y = 38; y < 58; y++) EXPECT_EQ(GetPixel(gvram, 53, y), 0xFFFFFFu) << y;
+    for (int x = 18; x < 54; x++) EXPECT_EQ(GetPixel(gvram, x, 39), 0xFFFFFFu) << x;
+}
+
+TEST_F(Text, ColourUsesTheLowByteOfTheIndex) {
+    dg_setvideomode(19);
+    dg_printf(0, 0, 256 + 4, "W");
+    bool red = false;
+    for (int y = 0; y < 15; y++)
+        for (int x = 0; x < 8; x++) red |= GetPixel(gvram, x, y) == 0x0000A8;
+    EXPECT_TRUE(red);
+}
+
+TEST_F(Text, NulCharacterCutsTheLine) {
+    dg_setvideomode(19);
+    dg_printf(0, 0, 15, "ab%cde", 0);
+    for (int y = 0; y < 15; y++) {
+        EXPECT_EQ(GetPixel(gvram, 16, y), 0xFFFFFFu);
+        EXPECT_EQ(GetPixel(gvram, 30, y), 0xFFFFFFu);
+    }
+    EXPECT_EQ(GetPixel(gvram, 15, 14), 0u); // the second cell is there
+}
+
+TEST_F(Text, LongOutputIsCutToTheBuffer) {
+    dg_setvideomode(19);
+    std::string s(400, 'x');
+    dg_printf(0, 0, 15, "%s", s.c_str());
+    // 254 half-width characters, then a double-byte one cut in half.
+    dg_printf(0, 20, 15, "%s\x96\xBE", std::string(254, 'y').c_str());
+    SUCCEED();
+}
+
+TEST_F(Text, PrintWithoutAFontStillDraws) {
+    dg_setvideomode(3);
+    dg_printf(0, 0, 15, "A");
+    EXPECT_EQ(GetPixel(gvram, 0, 0), 0u); // a black cell
+}
+
+} // namespace
