@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# The demo from end to end on an X display (a virtual one when DISPLAY is
+# unset): the three lines it prints, Esc doing nothing while it waits, and a
+# polled key ending it with exit code 1.
+#   tests/e2e/demo.sh "<how to run the demo>" <output dir>
+# e.g. tests/e2e/demo.sh build/default/demo/demo build/e2e-native
+#      tests/e2e/demo.sh "env LANG=ja_JP.UTF-8 wine build/mingw/demo/demo.exe" build/e2e-wine
+set -u
+cmd=$1
+out=${2:-.}
+mkdir -p "$out"
+fail=0
+title='タイトルです'
+
+xvfb=""
+if [ -z "${DISPLAY:-}" ]; then
+    for n in $(seq 140 170); do
+        [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        export DISPLAY=":$n"
+        sleep 1
+        break
+    done
+fi
+cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; }
+trap cleanup EXIT
+
+winid() { xwininfo -root -tree 2>/dev/null | grep -F "\"$title\"" | awk '{print $1; exit}' | grep .; }
+waitwindow() {
+    for _ in $(seq 200); do winid && return 0; sleep 0.1; done
+    return 1
+}
+ends() { # pid, seconds: its exit code, or 124 when it runs on
+    local pid=$1 t=$2
+    for _ in $(seq $((t * 10))); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid"; return $?; }
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    return 124
+}
+
+# The client area's origin on the root: the program's X window holds the
+# client area, or, where the window draws its own frame, the client area is
+# centred horizontally in it and sits on its bottom border.
+origin() { # window id -> "x y"
+    local info x y w h b
+    info=$(xwininfo -id "$1")
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    w=$(awk '/Width:/ {print $2}' <<<"$info")
+    h=$(awk '/Height:/ {print $2}' <<<"$info")
+    b=$(((w - 640) / 2))
+    echo "$((x + b)) $((y + h - 400 - b))"
+}
+
+# Checks the 640 x 400 client area: only black and the three text colours,
+# each inside the cells of its line.
+check() { # png, x, y
+    convert "$1" -crop "640x400+$2+$3" +repage txt:- | awk '
+        NR == 1 { next }
+        {
+            split($1, p, /[,:]/); x = p[1]; y = p[2]; c = $3
+            if (c == "#000000") next
+            if (c == "#0000A8") { k = "blue"; y0 = 20 } else if (c == "#00A800") { k = "green"; y0 = 40 }
+            else if (c == "#A800A8") { k = "magenta"; y0 = 60 } else { bad++; if (bad < 5) print "stray " c " at " x "," y; next }
+            n[k]++
+            w = (k == "magenta") ? 40 : 32
+            if (x < 20 || x >= 20 + w || y < y0 || y >= y0 + 16) { bad++; if (bad < 5) print k " outside its cells at " x "," y }
+        }
+        END {
+            if (n["blue"] < 20 || n["green"] < 20 || n["magenta"] < 20) { print "text missing: blue " n["blue"] " green " n["green"] " magenta " n["magenta"]; bad++ }
+            exit bad > 0
+        }'
+}
+
+run_once() { # key [screenshot]
+    local key=$1 shot=${2:-} pid win xy rc
+    $cmd & pid=$!
+    if ! win=$(waitwindow); then echo "FAIL $key: no window"; kill $pid; return 1; fi
+    sleep 2
+    if [ -n "$shot" ]; then
+        import -window root "$shot"
+        xy=$(origin "$win")
+        if check "$shot" $xy; then echo "ok: text as expected ($shot)"; else echo "FAIL: text ($shot)"; fail=1; fi
+        echo "screenshot: $shot"
+    fi
+    xdotool key Escape
+    sleep 1
+    if ! kill -0 $pid 2>/dev/null; then echo "FAIL $key: Esc ended the program"; return 1; fi
+    xdotool key "$key"
+    ends $pid 20; rc=$?
+    if [ $rc -eq 1 ]; then echo "ok $key: exit code 1"; else echo "FAIL $key: exit code $rc"; return 1; fi
+}
+
+run_once a "$out/demo.png" || fail=1
+for key in 7 space Up Return; do run_once $key || fail=1; done
+
+# A key held from the start ends it as soon as the text is drawn.
+# (XTest lets a key go when its client leaves, so xdotool stays to hold it.)
+xdotool keydown z sleep 40 keyup z & holder=$!
+sleep 0.5
+$cmd & pid=$!
+ends $pid 30; rc=$?
+kill $holder 2>/dev/null; wait $holder 2>/dev/null
+xdotool keyup z
+if [ $rc -eq 1 ]; then echo "ok held key: exit code 1"; else echo "FAIL held key: exit code $rc"; fail=1; fi
+
+echo "$out/demo.png"
+exit $fail
