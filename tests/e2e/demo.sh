@@ -87,6 +87,9 @@ run_once() { # key [screenshot]
         if check "$shot" $xy; then echo "ok: text as expected ($shot)"; else echo "FAIL: text ($shot)"; fail=1; fi
         echo "screenshot: $shot"
     fi
+    # Keys go to the window with the focus; with no window manager, give it.
+    xdotool mousemove --window "$win" 50 50
+    xdotool windowfocus --sync "$win" 2>/dev/null
     xdotool key Escape
     sleep 1
     if ! kill -0 $pid 2>/dev/null; then echo "FAIL $key: Esc ended the program"; return 1; fi
