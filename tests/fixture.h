@@ -31,3 +31,9 @@ int hook_run(const char *name);
 
 // The window's close button, pressed as the desktop presses it.
 void hook_closebutton();
+
+// Resources the process holds now: resident memory in kilobytes, and GDI
+// objects (platform/'s live handles natively, GetGuiResources on Windows,
+// where Wine may answer 0).
+long hook_residentkb();
+long hook_gdiobjects();
