@@ -1,0 +1,49 @@
+// The pictures, frame contents and circle points both sides draw.
+#include "bench.h"
+
+#include <cmath>
+
+namespace bench {
+
+uint32_t spritepx(int x, int y) {
+    // A round blob on the transparent colour: about 60 % of the pixels opaque.
+    int dx = 2 * x - 15, dy = 2 * y - 15;
+    if (dx * dx + dy * dy > 196) return key;
+    return (uint32_t)(0x20 + x * 12) << 16 | (uint32_t)(0x40 + y * 10) << 8 | 0x80;
+}
+
+uint32_t picturepx(int x, int y) {
+    // A gradient with a band of the transparent colour in every 8 x 8 tile.
+    if (((x >> 3) + (y >> 3)) % 4 == 0) return key;
+    return (uint32_t)(x * 255 / 319) << 16 | (uint32_t)(y * 255 / 199) << 8 | (uint32_t)(x ^ y);
+}
+
+Seg frameline(int i) {
+    int x = (i * 53) % 260, y = (i * 31) % 140;
+    switch (i % 3) {
+    case 0:
+        return {x, y, x + 60, y + 17};
+    case 1:
+        return {x + 17, y, x, y + 60};
+    }
+    return {x, y + 43, x + 43, y};
+}
+
+void framecircle(int i, int &cx, int &cy, int &r) {
+    r = 5 + (i * 7) % 40;
+    cx = 50 + (i * 61) % 220;
+    cy = 50 + (i * 29) % 100;
+}
+
+void framesprite(int i, int &x, int &y) {
+    x = (i * 37) % 304;
+    y = (i * 23) % 184;
+}
+
+void circlepoint(int cx, int cy, int r, int d, int &x, int &y) {
+    double a = d * 3.1415926535 / 180.0;
+    x = (int)(cx + r * std::cos(a));
+    y = (int)(cy + r * std::sin(a));
+}
+
+} // namespace bench

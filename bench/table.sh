@@ -1,0 +1,8 @@
+#!/bin/sh
+# One benchmark run, its JSON kept beside the binary, then the comparison
+# table: operation, dg ops/s, peer ops/s, ratio.
+#   bench/table.sh build/bench/bench/dg_bench [benchmark flags...]
+set -eu
+bin=${1:?usage: table.sh path/to/dg_bench [flags]}
+shift
+exec "$bin" --table --benchmark_out="$bin.json" --benchmark_out_format=json "$@"
