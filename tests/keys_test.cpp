@@ -65,7 +65,7 @@ TEST(Wait, TruncatesToMilliseconds) {
     wait(50 * 100000 + 99999); // 50 ms
     DWORD t2 = GetTickCount();
     EXPECT_LT(t1 - t0, 40u);
-    EXPECT_GE(t2 - t1, 40u); // the tick count may run in coarse steps
+    EXPECT_GE(t2 - t1, 30u); // the tick count may run in steps of about 16 ms
     EXPECT_LT(t2 - t1, 150u);
 }
 
