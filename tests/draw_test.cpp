@@ -1,0 +1,256 @@
+// Pixels, lines, circles, copies and the back buffer, observed with GetPixel.
+#include "fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <set>
+#include <utility>
+
+namespace {
+
+typedef std::set<std::pair<int, int>> Points;
+
+// A memory surface in the window's format, cleared to black.
+struct Surface {
+    HDC dc;
+    int w, h;
+    Surface(int w_, int h_) : w(w_), h(h_) {
+        openwindow();
+        dc = CreateCompatibleDC(gvram);
+        HBITMAP b = CreateCompatibleBitmap(gvram, w, h);
+        SelectObject(dc, b);
+        PatBlt(dc, 0, 0, w, h, BLACKNESS);
+    }
+    ~Surface() {
+        HGDIOBJ b = GetCurrentObject(dc, OBJ_BITMAP);
+        DeleteDC(dc);
+        DeleteObject(b);
+    }
+    Points lit() const {
+        Points p;
+        for (int y = 0; y < h; y++)
+            for (int x = 0; x < w; x++)
+                if (GetPixel(dc, x, y) != 0) p.insert({x, y});
+        return p;
+    }
+};
+
+// Runs the test body at the given scale, then puts the default screen back.
+struct Scale {
+    explicit Scale(int b) {
+        openwindow();
+        dg_setscreen(0, 0, 320, 200, b, titlebar);
+    }
+    ~Scale() { dg_setscreen(0, 0, 320, 200, 1, titlebar); }
+};
+
+// The line walk with its error term starting at zero, as a list of points.
+std::vector<std::pair<int, int>> model(int x1, int y1, int x2, int y2) {
+    std::vector<std::pair<int, int>> out;
+    int dx = x2 - x1, dy = y2 - y1, e = 0;
+    int sx = dx >= 0 ? 1 : -1, sy = dy >= 0 ? 1 : -1;
+    dx = abs(dx);
+    dy = abs(dy);
+    int x = x1, y = y1;
+    if (dx > dy)
+        for (int i = 0; i <= dx; i++) {
+            out.push_back({x, y});
+            e += dy;
+            if (e >= dx) y += sy, e -= dx;
+            x += sx;
+        }
+    else
+        for (int i = 0; i <= dy; i++) {
+            out.push_back({x, y});
+            e += dx;
+            if (e >= dy) x += sx, e -= dy;
+            y += sy;
+        }
+    return out;
+}
+
+} // namespace
+
+TEST(Pixels, PsetAtDoubleScaleFillsTwoByTwoBlock) {
+    Scale s(1);
+    Surface m(8, 8);
+    dg_pset(m.dc, 1, 2, 15);
+    EXPECT_EQ(m.lit(), (Points{{2, 4}, {3, 4}, {2, 5}, {3, 5}}));
+    EXPECT_EQ(GetPixel(m.dc, 2, 4), 0xFCFCFCu);
+    EXPECT_EQ(dg_pget(m.dc, 1, 2), 0xFCFCFCu);
+    EXPECT_EQ(dg_pget(m.dc, 100, 0), CLR_INVALID);
+    EXPECT_EQ(dg_pget(m.dc, INT_MAX, INT_MIN), CLR_INVALID);
+}
+
+TEST(Pixels, PsetAtSingleScaleSetsOnePixel) {
+    Scale s(0);
+    Surface m(8, 8);
+    dg_pset(m.dc, 5, 7, 4);
+    EXPECT_EQ(m.lit(), (Points{{5, 7}}));
+    EXPECT_EQ(dg_pget(m.dc, 5, 7), 0x0000A8u);
+    dg_pset(m.dc, 0, 0, 256 + 1); // low 8 bits choose the entry
+    EXPECT_EQ(GetPixel(m.dc, 0, 0), 0xA80000u);
+}
+
+TEST(Pixels, BoxOutlinesAndFills) {
+    Scale s(0);
+    Surface m(8, 8);
+    dg_box(m.dc, 0, 0, 4, 3, 0, 15);
+    EXPECT_EQ(
+        m.lit(),
+        (Points{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {0, 1}, {3, 1}}));
+    Surface n(4, 4);
+    dg_box(n.dc, 1, 1, 1, 1, 0, 15);
+    EXPECT_EQ(n.lit(), (Points{{1, 1}}));
+}
+
+TEST(Pixels, FilledBoxAtDoubleScale) {
+    Scale s(1);
+    Surface m(16, 16);
+    dg_box(m.dc, 1, 2, 3, 2, 1, 2);
+    Points want;
+    for (int y = 4; y <= 7; y++)
+        for (int x = 2; x <= 7; x++) want.insert({x, y});
+    EXPECT_EQ(m.lit(), want);
+    EXPECT_EQ(GetPixel(m.dc, 7, 7), 0x00A800u);
+}
+
+TEST(Pixels, ExtremeSpansAndBoxesReturnAndDrawTheSame) {
+    Scale s(1);
+    Surface m(8, 8);
+    dg_xline(m.dc, INT_MAX - 3, 0, 100, 15);
+    dg_xline(m.dc, INT_MIN, 0, INT_MAX, 15);
+    dg_yline(m.dc, 0, INT_MIN, INT_MAX, 15);
+    dg_box(m.dc, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, 15);
+    dg_box(m.dc, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 1, 15);
+    dg_line(m.dc, INT_MIN, 5000, INT_MAX, 6000, 15);
+    dg_circle(m.dc, INT_MAX, INT_MAX, INT_MAX, 15);
+    EXPECT_TRUE(m.lit().empty());
+    dg_xline(m.dc, -5, 1, 7, 15); // reaches logical x 0 and 1
+    EXPECT_EQ(m.lit(), (Points{{0, 2}, {1, 2}, {2, 2}, {3, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}}));
+    Surface n(8, 8);
+    dg_box(n.dc, -1000000000, -1000000000, 1000000001, 1000000001, 1, 15);
+    EXPECT_EQ(n.lit(), (Points{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+}
+
+TEST(Lines, EveryOctantBothDirections) {
+    Scale s(0);
+    const int ends[][2] = {{7, 2},  {2, 7},  {-2, 7}, {-7, 2}, {-7, -2}, {-2, -7},
+                           {2, -7}, {7, -2}, {5, 5},  {-5, 5}, {4, 1},   {0, 6}};
+    for (auto &e : ends) {
+        for (int dir = 0; dir < 2; dir++) {
+            Surface m(20, 20);
+            int x1 = 10, y1 = 10, x2 = 10 + e[0], y2 = 10 + e[1];
+            if (dir) std::swap(x1, x2), std::swap(y1, y2);
+            dg_line(m.dc, x1, y1, x2, y2, 15);
+            Points want;
+            for (auto p : model(x1, y1, x2, y2)) want.insert(p);
+            EXPECT_EQ(m.lit(), want) << x1 << "," << y1 << " " << x2 << "," << y2;
+        }
+    }
+    Surface m(8, 8);
+    dg_line(m.dc, 0, 0, 4, 2, 15);
+    EXPECT_EQ(m.lit(), (Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}));
+    Surface n(8, 8);
+    dg_line(n.dc, 4, 2, 0, 0, 15);
+    EXPECT_EQ(n.lit(), (Points{{4, 2}, {3, 2}, {2, 1}, {1, 1}, {0, 0}}));
+}
+
+TEST(Lines, CirclePoints) {
+    Scale s(0);
+    Surface m(200, 200);
+    dg_circle(m.dc, 100, 100, 10, 15);
+    Points p = m.lit();
+    for (auto q : {std::make_pair(109, 100), {100, 110}, {90, 100}, {99, 90}, {108, 104}})
+        EXPECT_TRUE(p.count(q)) << q.first << "," << q.second;
+    EXPECT_FALSE(p.count({110, 100}));
+    Surface z(200, 200);
+    dg_circle(z.dc, 50, 60, 0, 15);
+    EXPECT_EQ(z.lit(), (Points{{49, 60}, {50, 60}}));
+    Surface n(200, 200);
+    dg_circle(n.dc, 100, 100, -10, 15);
+    Points q = n.lit();
+    EXPECT_TRUE(q.count({89, 100}));
+    EXPECT_TRUE(q.count({110, 100}) || q.count({109, 100}));
+}
+
+TEST(Copies, PlainOffsetTransparentAndStretched) {
+    for (int b : {0, 1}) {
+        Scale s(b);
+        const int k = b == 1 ? 2 : 1;
+        Surface src(8, 8), dst(40, 40);
+        for (int y = 0; y < 8; y++)
+            for (int x = 0; x < 8; x++) SetPixel(src.dc, x, y, RGB(x * 16 + 8, y * 16 + 8, 1));
+        SetPixel(src.dc, 3, 3, RGB(9, 9, 9));
+        dg_drawbmp(dst.dc, 1, 1, 4, 4, src.dc);
+        EXPECT_EQ(GetPixel(dst.dc, k, k), RGB(8, 8, 1));
+        EXPECT_EQ(GetPixel(dst.dc, 4 * k + k - 1, 4 * k + k - 1), RGB(9, 9, 9));
+        EXPECT_EQ(GetPixel(dst.dc, 3 * k, 4 * k), RGB(40, 56, 1));
+        EXPECT_EQ(GetPixel(dst.dc, 5 * k, 5 * k), 0u);
+        dg_drawbmp2(dst.dc, 10, 0, 2, 2, src.dc, 3, 4);
+        EXPECT_EQ(GetPixel(dst.dc, 10 * k, 0), RGB(56, 72, 1));
+        PatBlt(dst.dc, 0, 0, 40, 40, WHITENESS);
+        dg_drawbmp3(dst.dc, 0, 0, 4, 4, src.dc, 2, 2, RGB(9, 9, 9));
+        EXPECT_EQ(GetPixel(dst.dc, k, k), 0xFFFFFFu);      // source (3,3) left out
+        EXPECT_EQ(GetPixel(dst.dc, 0, 0), RGB(40, 40, 1)); // source (2,2)
+        PatBlt(dst.dc, 0, 0, 40, 40, BLACKNESS);
+        dg_drawbmp4(dst.dc, 0, 0, 4, 4, src.dc, 0, 0, 8, 8, RGB(9, 9, 9));
+        // Shrinking combines the source pixels that meet with AND.
+        if (b == 0)
+            EXPECT_EQ(GetPixel(dst.dc, 1, 1), RGB(40 & 56 & 9, 40 & 56 & 9, 1));
+        else
+            EXPECT_EQ(GetPixel(dst.dc, 1, 1), RGB(24, 24, 1));
+    }
+}
+
+TEST(Copies, StretchMatchesCentreSampling) {
+    Surface src(16, 1), dst(32, 1);
+    for (int x = 0; x < 16; x++) SetPixel(src.dc, x, 0, RGB(x + 1, 0x80, 0));
+    for (auto sd : {std::make_pair(3, 5), {3, 7}, {5, 16}, {4, 8}}) {
+        PatBlt(dst.dc, 0, 0, 32, 1, BLACKNESS);
+        StretchBlt(dst.dc, 0, 0, sd.second, 1, src.dc, 0, 0, sd.first, 1, SRCCOPY);
+        for (int i = 0; i < sd.second; i++)
+            EXPECT_EQ(GetPixel(dst.dc, i, 0),
+                      RGB((2 * i + 1) * sd.first / (2 * sd.second) + 1, 0x80, 0))
+                << sd.first << "->" << sd.second << " at " << i;
+    }
+    PatBlt(dst.dc, 0, 0, 32, 1, BLACKNESS);
+    StretchBlt(dst.dc, 0, 0, 3, 1, src.dc, 0, 0, 5, 1, SRCCOPY);
+    EXPECT_EQ(GetPixel(dst.dc, 0, 0), RGB(1 & 2, 0x80, 0));
+    EXPECT_EQ(GetPixel(dst.dc, 1, 0), RGB(3, 0x80, 0));
+    EXPECT_EQ(GetPixel(dst.dc, 2, 0), RGB(4 & 5, 0x80, 0));
+    PatBlt(dst.dc, 0, 0, 32, 1, BLACKNESS);
+    StretchBlt(dst.dc, 4, 0, -4, 1, src.dc, 0, 0, 4, 1, SRCCOPY); // mirrored
+    EXPECT_EQ(GetPixel(dst.dc, 4, 0), RGB(1, 0x80, 0));
+    EXPECT_EQ(GetPixel(dst.dc, 1, 0), RGB(4, 0x80, 0));
+    EXPECT_EQ(GetPixel(dst.dc, 0, 0), 0u);
+    PatBlt(dst.dc, 0, 0, 32, 1, BLACKNESS);
+    BitBlt(dst.dc, 0, 0, 8, 1, src.dc, -2, 0, SRCCOPY); // clipped source
+    EXPECT_EQ(GetPixel(dst.dc, 1, 0), 0u);
+    EXPECT_EQ(GetPixel(dst.dc, 2, 0), RGB(1, 0x80, 0));
+}
+
+TEST(BackBuffer, WhiteWhenNewFlipShowsBlock) {
+    Scale s(1);
+    HDC bb = dg_createBB();
+    EXPECT_EQ(GetPixel(bb, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(GetPixel(bb, 1279, 1023), 0xFFFFFFu);
+    EXPECT_EQ(GetPixel(bb, 1280, 0), CLR_INVALID);
+    dg_pset(bb, 3, 4, 12);
+    dg_flip(gvram, bb);
+    for (int y = 8; y <= 9; y++)
+        for (int x = 6; x <= 7; x++) EXPECT_EQ(GetPixel(gvram, x, y), 0x5454FCu);
+    EXPECT_EQ(GetPixel(gvram, 8, 8), 0xFFFFFFu);
+    dg_gcls(bb, 0);
+    dg_flip(gvram, bb);
+    EXPECT_EQ(GetPixel(gvram, 639, 399), 0u);
+    dg_deleteBB(bb);
+}
+
+TEST(BackBuffer, ManyCreatedAndDeleted) {
+    openwindow();
+    for (int i = 0; i < 10000; i++) dg_deleteBB(dg_createBB());
+    SUCCEED();
+}
