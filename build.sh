@@ -28,7 +28,7 @@ need() {
 native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
     libx11-dev fontconfig fonts-ipafont-mincho)
 display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
-test_packages=(libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64)
+test_packages=(libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev)
 
 # A virtual X display for the whole run; stopped on exit.
 xvfb_pid=""
@@ -108,6 +108,7 @@ test_all() {
     run "native tests" ctest --preset default
     run "sanitizer build" build debug
     run "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 ctest --preset debug
+    run "fuzzing the bitmap loader" fuzz/run.sh 60
     run "windows build" build mingw
     wine_prefix
     run "windows tests under wine" ctest --preset mingw

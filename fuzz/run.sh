@@ -17,7 +17,6 @@ cmake --build "$out" -j2
 mkdir -p "$out/corpus" "$out/artifacts"
 seeds=()
 for d in g b q; do [ -d "$suite/$d" ] && seeds+=("$suite/$d"); done
-[ -d tests/data ] && seeds+=(tests/data)
 [ ${#seeds[@]} -gt 0 ] || echo "no seed files in $suite; starting from nothing" >&2
 
 export SDL_VIDEODRIVER=dummy
