@@ -57,6 +57,11 @@ build() { # preset
 
 # Wine's own state lives in the build tree, made once.
 wine_prefix() {
+    # Wine takes the program's code page (932) from a Japanese locale.
+    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        need locales
+        localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 || true
+    fi
     export WINEPREFIX="$root/build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         say "creating the Wine prefix"
