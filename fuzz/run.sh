@@ -21,6 +21,7 @@ for d in g b q; do [ -d "$suite/$d" ] && seeds+=("$suite/$d"); done
 
 export SDL_VIDEODRIVER=dummy
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:quarantine_size_mb=16:malloc_context_size=10}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 exec "$out/bmp_fuzz" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=256 \
     -malloc_limit_mb=256 -max_len=65536 -print_final_stats=1 \
