@@ -53,7 +53,8 @@ extern "C" void dg_setscreen(int lx, int ly, int lwidth, int lheight, int lbai, 
     AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
     ChangeDisplaySettingsA(nullptr, 0);
     SetWindowLongA(win, GWL_STYLE, (LONG)(WS_VISIBLE | WS_OVERLAPPEDWINDOW));
-    SetWindowPos(win, HWND_TOPMOST, screenx, screeny, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_SHOWWINDOW);
+    long long w = (long long)rect.right - rect.left, h = (long long)rect.bottom - rect.top;
+    SetWindowPos(win, HWND_TOPMOST, screenx, screeny, (int)(w > 0x7FFFFFFF ? 0x7FFFFFFF : w),
+                 (int)(h > 0x7FFFFFFF ? 0x7FFFFFFF : h), SWP_SHOWWINDOW);
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }

@@ -5,9 +5,15 @@
 #include "cp932.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace dgp {
+
+// Window geometry is kept within 32 bits, whatever is asked for.
+static LONG clamp32(long long v) {
+    return (LONG)std::max<long long>(INT32_MIN, std::min<long long>(INT32_MAX, v));
+}
 
 static Window *thewin;
 static std::vector<WNDCLASSA> classes;
@@ -54,14 +60,19 @@ static void resizepixels(Window *w, int cw, int ch) {
 
 void placewindow(Window *w) {
     RECT f = frame(w->style);
-    int cw = (w->outer.right - w->outer.left) - (f.right - f.left);
-    int ch = (w->outer.bottom - w->outer.top) - (f.bottom - f.top);
+    int cw = (int)std::max<long long>(
+        0,
+        std::min<long long>(8192, (long long)w->outer.right - w->outer.left - (f.right - f.left)));
+    int ch = (int)std::max<long long>(
+        0,
+        std::min<long long>(8192, (long long)w->outer.bottom - w->outer.top - (f.bottom - f.top)));
     resizepixels(w, cw, ch);
     if (!w->sdl) return;
     SDL_SetWindowBordered(w->sdl, (w->style & WS_CAPTION) ? SDL_TRUE : SDL_FALSE);
     if (!w->fullscreen) {
         SDL_SetWindowSize(w->sdl, std::max(cw, 1), std::max(ch, 1));
-        SDL_SetWindowPosition(w->sdl, w->outer.left - f.left, w->outer.top - f.top);
+        SDL_SetWindowPosition(w->sdl, clamp32((long long)w->outer.left - f.left),
+                              clamp32((long long)w->outer.top - f.top));
     }
     w->dirty = true;
     present(w);
@@ -217,26 +228,28 @@ LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
 BOOL WINAPI AdjustWindowRect(LPRECT rect, DWORD style, BOOL) {
     if (!rect) return FALSE;
     RECT f = frame(style);
-    rect->left += f.left;
-    rect->top += f.top;
-    rect->right += f.right;
-    rect->bottom += f.bottom;
+    rect->left = clamp32((long long)rect->left + f.left);
+    rect->top = clamp32((long long)rect->top + f.top);
+    rect->right = clamp32((long long)rect->right + f.right);
+    rect->bottom = clamp32((long long)rect->bottom + f.bottom);
     return TRUE;
 }
 
 BOOL WINAPI SetWindowPos(HWND hwnd, HWND after, int x, int y, int w, int h, UINT flags) {
     Window *win = window(hwnd);
     if (!win) return FALSE;
+    long long ow = (long long)win->outer.right - win->outer.left;
+    long long oh = (long long)win->outer.bottom - win->outer.top;
     if (!(flags & SWP_NOMOVE)) {
-        win->outer.right += x - win->outer.left;
-        win->outer.bottom += y - win->outer.top;
         win->outer.left = x;
         win->outer.top = y;
     }
     if (!(flags & SWP_NOSIZE)) {
-        win->outer.right = win->outer.left + std::max(w, 0);
-        win->outer.bottom = win->outer.top + std::max(h, 0);
+        ow = std::max(w, 0);
+        oh = std::max(h, 0);
     }
+    win->outer.right = clamp32(win->outer.left + ow);
+    win->outer.bottom = clamp32(win->outer.top + oh);
     if (!(flags & SWP_NOZORDER)) {
         if (after == HWND_TOPMOST) win->exstyle |= WS_EX_TOPMOST;
         if (after == HWND_NOTOPMOST) win->exstyle &= ~WS_EX_TOPMOST;
@@ -268,8 +281,8 @@ BOOL WINAPI ClientToScreen(HWND hwnd, POINT *pt) {
     Window *w = window(hwnd);
     if (!w || !pt) return FALSE;
     RECT f = frame(w->style);
-    pt->x += w->outer.left - f.left;
-    pt->y += w->outer.top - f.top;
+    pt->x = clamp32((long long)pt->x + w->outer.left - f.left);
+    pt->y = clamp32((long long)pt->y + w->outer.top - f.top);
     return TRUE;
 }
 
