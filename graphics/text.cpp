@@ -2,11 +2,18 @@
 // printf-style output in a palette colour on black cells of the window.
 #include "../host/host.h"
 
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+// A doubled position; one beyond 32 bits lies off every surface either way.
+int twice(int v) {
+    long long d = 2LL * v;
+    return d > INT_MAX ? INT_MAX : d < INT_MIN ? INT_MIN : (int)d;
+}
 
 // The face of the text modes: full-width "ＭＳ", a space, then "明朝".
 const char mincho[] = "ＭＳ 明朝";
@@ -71,7 +78,7 @@ void dg_printf(int x, int y, short color, const char *pformat, ...) {
     SetTextColor(gvram, dg_color(color));
     SetBkColor(gvram, 0);
     if (bai == 1)
-        TextOutA(gvram, x * 2, y * 2, buf, (int)std::strlen(buf));
+        TextOutA(gvram, twice(x), twice(y), buf, (int)std::strlen(buf));
     else
         TextOutA(gvram, x, y, buf, (int)std::strlen(buf));
     SetTextColor(gvram, 0);

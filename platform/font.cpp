@@ -5,6 +5,7 @@
 #include "cp932.h"
 #include "objects.h"
 
+#include <cstdlib>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -81,8 +82,8 @@ FT_Face findface(const std::string &family) {
 // cell (the face's Windows ascent plus descent), a negative one the em; the
 // horizontal em is twice the cell width, so half-width glyphs fill one cell.
 void sizefont(Font *f, int height, int width) {
-    height = std::min(std::abs(height), 1024);
-    width = std::min(std::abs(width), 1024);
+    height = (int)std::min<long long>(std::llabs((long long)height), 1024);
+    width = (int)std::min<long long>(std::llabs((long long)width), 1024);
     int upem = 0, asc = 0, desc = 0;
     if (f->face) {
         upem = f->face->units_per_EM;
@@ -113,7 +114,8 @@ Font *newfont(const char *face, int height, int width) {
         TT_OS2 *os2 = (TT_OS2 *)FT_Get_Sfnt_Table(f->face, FT_SFNT_OS2);
         int upem = f->face->units_per_EM;
         int ad = os2 ? os2->usWinAscent + os2->usWinDescent : 0;
-        if (upem > 0 && ad > 0) height = (int)((long long)-height * ad / upem);
+        if (upem > 0 && ad > 0)
+            height = (int)std::min<long long>(-(long long)height * ad / upem, 4096);
     }
     sizefont(f, height, width);
     return f;
@@ -168,6 +170,7 @@ const Glyph &glyph(Font *f, const unsigned char *s, int n) {
 void fill(const Surf &s, long long x0, long long y0, long long x1, long long y1, uint32_t px) {
     x0 = std::max(x0, 0LL), y0 = std::max(y0, 0LL);
     x1 = std::min(x1, (long long)s.w), y1 = std::min(y1, (long long)s.h);
+    if (x1 <= x0 || y1 <= y0) return; // nothing of the cells is on the surface
     for (long long y = y0; y < y1; y++) std::fill(s.px + y * s.w + x0, s.px + y * s.w + x1, px);
 }
 

@@ -299,3 +299,27 @@ TEST(Hostile, ScreenAndFontsWithExtremeArguments) {
     dg_pset(gvram, 10, 10, 4);
     EXPECT_EQ(GetPixel(gvram, 21, 21), (COLORREF)0x0000A8);
 }
+
+TEST(Hostile, TextOffEveryEdge) {
+    openwindow();
+    for (int b : {0, 1}) {
+        dg_setscreen(0, 0, 320, 200, b, "x");
+        dg_setvideomode(19);
+        for (int x : {INT_MIN, -100000, -1, 0, 1, 639, 640, 100000, INT_MAX})
+            for (int y : {INT_MIN, -1, 0, 399, INT_MAX}) {
+                dg_printf(x, y, 15, "");
+                dg_printf(x, y, 15, "A\x82\xA0");
+            }
+        for (int h : {INT_MIN, -1, 0, 1, INT_MAX}) {
+            dg_setfont("x", INT_MIN, h);
+            dg_printf(-1, 0, 15, "A");
+            dg_setfont("", 8, h);
+            dg_printf(0, 0, 15, "A");
+        }
+    }
+    dg_setvideomode(3);
+    dg_setscreen(0, 0, 320, 200, 1, "タイトルです");
+    // Still drawing: a box shows where it should.
+    dg_box(gvram, 1, 1, 2, 2, 1, 4);
+    EXPECT_EQ(GetPixel(gvram, 2, 2), coltbl[4]);
+}
