@@ -5,6 +5,7 @@
 #include "cp932.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 
@@ -13,6 +14,14 @@ namespace dgp {
 // Window geometry is kept within 32 bits, whatever is asked for.
 static LONG clamp32(long long v) {
     return (LONG)std::max<long long>(INT32_MIN, std::min<long long>(INT32_MAX, v));
+}
+
+// Nanoseconds of the monotonic clock: read on every draw on the window, so
+// through the C library's fast path rather than SDL's raw clock.
+static uint64_t now() {
+    return (uint64_t)std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 static Window *thewin;
@@ -81,7 +90,7 @@ void placewindow(Window *w) {
 void present(Window *w) {
     if (!w || !w->sdl || !w->dirty) return;
     w->dirty = false;
-    w->shown = SDL_GetTicks64();
+    w->shown = now();
     SDL_Surface *s = SDL_GetWindowSurface(w->sdl);
     if (!s) return;
     int cw = std::min(s->w, w->pixels.w), ch = std::min(s->h, w->pixels.h);
@@ -95,7 +104,7 @@ void present(Window *w) {
 
 void windowdrawn(Window *w) {
     w->dirty = true;
-    if (SDL_GetTicks64() - w->shown >= 16) present(w);
+    if (now() - w->shown >= 16000000) present(w);
 }
 
 } // namespace dgp

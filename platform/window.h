@@ -23,7 +23,7 @@ struct Window {
     bool invalid = true;     // a WM_PAINT is due
     bool dirty = false;      // drawn on since last presented
     bool fullscreen = false;
-    uint64_t shown = 0; // when the pixels were last presented (SDL ticks)
+    uint64_t shown = 0; // when the pixels were last presented (ns, monotonic)
 };
 
 Window *window(HWND h);  // the window behind a handle, or none
