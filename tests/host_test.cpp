@@ -10,6 +10,13 @@ namespace {
 
 const char title[] = "タイトルです";
 
+// Whatever earlier tests left queued (real key presses, a quit message) is
+// answered and drained first.
+void drain() {
+    hook_msgbox_answer(IDNO);
+    ML();
+}
+
 void restore() { dg_setscreen(0, 0, 320, 200, 1, title); }
 
 RECT client() {
@@ -238,6 +245,7 @@ TEST(Quit, EscAndCloseAskAndNoGoesOn) {
     openwindow();
     restore();
     HWND w = dg_window();
+    drain();
     UINT closers[][2] = {{WM_KEYDOWN, VK_ESCAPE}, {WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}};
     for (auto &m : closers) {
         hook_msgbox_answer(IDNO);
@@ -257,6 +265,7 @@ TEST(Quit, EscAndCloseAskAndNoGoesOn) {
 TEST(Quit, CloseButtonAsksLikeEsc) {
     openwindow();
     restore();
+    drain();
     hook_msgbox_answer(IDNO);
     hook_closebutton();
     ML();
@@ -276,6 +285,7 @@ TEST(Quit, CloseButtonAsksLikeEsc) {
 
 TEST(Quit, OtherKeysDoNothing) {
     openwindow();
+    drain();
     hook_msgbox_answer(IDYES);
     for (WPARAM k : {WPARAM('A'), WPARAM('7'), WPARAM(VK_RETURN), WPARAM(VK_SPACE), WPARAM(VK_F1)})
         PostMessageA(dg_window(), WM_KEYDOWN, k, 0);

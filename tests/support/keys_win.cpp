@@ -27,4 +27,10 @@ void hook_key(int vk, bool down) {
 void hook_keys_up() {
     for (int vk : held) send(vk, false);
     held.clear();
+    // The synthesized presses also reach the window as key messages; a later
+    // test's message pump must not meet them (an Enter would answer its box).
+    Sleep(50);
+    MSG m;
+    while (PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
 }
