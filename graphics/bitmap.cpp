@@ -9,22 +9,6 @@ namespace {
 
 typedef long long i64;
 
-// Lead bytes of double-byte characters in code page 932.
-bool lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
-// Copies at most max bytes of s into out (max + 1 bytes), never splitting a
-// double-byte character.
-void cut(char *out, const char *s, size_t max) {
-    size_t n = 0;
-    while (s[n]) {
-        size_t len = lead((unsigned char)s[n]) && s[n + 1] ? 2 : 1;
-        if (n + len > max) break;
-        n += len;
-    }
-    std::memcpy(out, s, n);
-    out[n] = 0;
-}
-
 // The target rectangle under the scale rule; false when it passes the 32-bit
 // range, where no surface is.
 bool scaled(int x, int y, int w, int h, int out[4]) {
@@ -50,7 +34,10 @@ HDC dg_loadbmp(const char *pfilename) {
     if (!bitmap) {
         // "Bitmapロードエラー:" takes 19 of the 80 bytes; the name gets what is left.
         char name[80 - 19];
-        cut(name, pfilename ? pfilename : "", sizeof name - 1);
+        const char *given = pfilename ? pfilename : "";
+        size_t n = dg_cutlen(given, sizeof name - 1);
+        std::memcpy(name, given, n);
+        name[n] = 0;
         char message[80];
         wsprintfA(message, "Bitmapロードエラー:%s", name);
         MessageBoxA(dg_window(), message, "エラー", MB_ICONHAND);

@@ -18,25 +18,6 @@ int twice(int v) {
 // The face of the text modes: full-width "ＭＳ", a space, then "明朝".
 const char mincho[] = "ＭＳ 明朝";
 
-bool leadbyte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
-// Output that filled the buffer ends at a character boundary: a lead byte
-// whose trail byte was cut off goes too.
-void trimlead(char *buf) {
-    size_t len = std::strlen(buf), i = 0;
-    while (i < len) {
-        if (leadbyte((unsigned char)buf[i])) {
-            if (i + 1 >= len) {
-                buf[i] = 0;
-                return;
-            }
-            i += 2;
-        } else {
-            i++;
-        }
-    }
-}
-
 } // namespace
 
 extern "C" {
@@ -71,7 +52,7 @@ void dg_printf(int x, int y, short color, const char *pformat, ...) {
     va_end(ap);
     if (n < 0 || n >= (int)sizeof buf) {
         buf[sizeof buf - 1] = 0; // some C libraries leave a full buffer unterminated
-        trimlead(buf);
+        buf[dg_cutlen(buf, sizeof buf - 1)] = 0;
     }
 
     holdfont = (HFONT)SelectObject(gvram, hfont);

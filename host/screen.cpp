@@ -62,7 +62,8 @@ size_t dg_cutlen(const char *s, size_t max) {
     while (i < max && s[i]) {
         unsigned char b = (unsigned char)s[i];
         bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-        size_t n = lead && s[i + 1] ? 2 : 1;
+        if (lead && !s[i + 1]) break; // a lead byte whose trail byte is missing goes
+        size_t n = lead ? 2 : 1;
         if (i + n > max) break;
         i += n;
     }

@@ -3,6 +3,15 @@
 
 #include "host.h"
 
+// DG_ASAN: built with AddressSanitizer, which slows and holds memory.
+#if defined(__SANITIZE_ADDRESS__)
+#define DG_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define DG_ASAN 1
+#endif
+#endif
+
 #include <string>
 #include <vector>
 

@@ -12,14 +12,6 @@
 #include <string>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define DG_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define DG_ASAN 1
-#endif
-#endif
-
 namespace {
 
 const int coords[] = {INT_MIN, -1, 0, 1, INT_MAX};

@@ -10,14 +10,6 @@
 #include <cstdlib>
 #include <string>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define DG_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define DG_ASAN 1
-#endif
-#endif
-
 namespace {
 
 long cycles(long normal) {
