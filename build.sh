@@ -121,6 +121,13 @@ test_all() {
         run "demo end to end, native" tests/e2e/demo.sh build/default/demo/demo build/e2e-native
         run "demo end to end, windows" tests/e2e/demo.sh "env LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 wine build/mingw/demo/demo.exe" build/e2e-wine
     fi
+    if [ -x tests/e2e/examples.sh ]; then
+        run "examples end to end, native" tests/e2e/examples.sh native build/default/examples build/e2e-native
+        run "examples end to end, windows" tests/e2e/examples.sh wine build/mingw/examples build/e2e-wine
+    fi
+    if [ -x tests/package/run.sh ]; then
+        run "install and packages" tests/package/run.sh
+    fi
     say "summary"
     printf '%s\n' "${results[@]}"
     local total=${#results[@]}
