@@ -14,7 +14,7 @@
 #define TOP 20   /* y of the first row of boxes */
 #define STEPX 18 /* from one column to the next */
 #define STEPY 11 /* from one row to the next */
-#define BOXW 16  /* a box is 16 x 10, leaving a black gap around it */
+#define BOXW 16  /* a box is 16 x 10, leaving a gap around it */
 #define BOXH 10
 
 int Main(void) {

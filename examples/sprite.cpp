@@ -14,12 +14,26 @@
 #include <cstdio>
 
 // The face, one letter per pixel: Y yellow, K black, R red, . transparent.
+// clang-format off
 static const char *const art[16] = {
-    ".....YYYYYY.....", "...YYYYYYYYYY...", "..YYYYYYYYYYYY..", ".YYYYYYYYYYYYYY.",
-    ".YYYYKKYYKKYYYY.", "YYYYYKKYYKKYYYYY", "YYYYYKKYYKKYYYYY", "YYYYYYYYYYYYYYYY",
-    "YYYYYYYYYYYYYYYY", "YYYRYYYYYYYYRYYY", "YYYYRYYYYYYRYYYY", ".YYYYRRRRRRYYYY.",
-    ".YYYYYYYYYYYYYY.", "..YYYYYYYYYYYY..", "...YYYYYYYYYY...", ".....YYYYYY.....",
+    ".....YYYYYY.....",
+    "...YYYYYYYYYY...",
+    "..YYYYYYYYYYYY..",
+    ".YYYYYYYYYYYYYY.",
+    ".YYYYKKYYKKYYYY.",
+    "YYYYYKKYYKKYYYYY",
+    "YYYYYKKYYKKYYYYY",
+    "YYYYYYYYYYYYYYYY",
+    "YYYYYYYYYYYYYYYY",
+    "YYYRYYYYYYYYRYYY",
+    "YYYYRYYYYYYRYYYY",
+    ".YYYYRRRRRRYYYY.",
+    ".YYYYYYYYYYYYYY.",
+    "..YYYYYYYYYYYY..",
+    "...YYYYYYYYYY...",
+    ".....YYYYYY.....",
 };
+// clang-format on
 static const int FACE = 16; // the face is FACE x FACE = 16 x 16 pixels
 
 // The colour that dg_drawbmp3 leaves out. A COLORREF is 0x00BBGGRR:

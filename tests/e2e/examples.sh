@@ -261,6 +261,7 @@ sprite() {
     shot "$out/example-sprite.png" "$px"
     if facecheck "$px" 152 92; then say "ok sprite: the face at 152,92 over the floor"; else bad "sprite: start"; fi
     press Right Right Right Up
+    sleep 0.3
     shot "$out/example-sprite-moved.png" "$px.moved"
     if facecheck "$px.moved" 176 84; then say "ok sprite: Right 3 times and Up: the face at 176,84"; else bad "sprite: after the keys"; fi
     finish sprite Return
@@ -291,6 +292,7 @@ keys() {
     for k in a:97 Right:77 7:55 space:32 Return:13; do
         want=${k#*:}
         press "${k%%:*}"
+        sleep 0.2
         i=$((i + 1))
         shot "$out/example-keys-$i.png" "$px"
         got=$(lamps "$px")
