@@ -141,9 +141,18 @@ bench() {
     if [ -x bench/table.sh ]; then bench/table.sh build/bench/bench/dg_bench; else build/bench/bench/dg_bench; fi
 }
 
+# The Windows zip (CPack): header, library, CMake package, dg.pc and the programs.
+package() {
+    need "${native_packages[@]}" g++-mingw-w64-x86-64-posix googletest
+    build mingw
+    (cd build/mingw && cpack -G ZIP >/dev/null)
+    say "package: $(ls -t build/mingw/dg-*-win64.zip | head -n 1)"
+}
+
 case "${1:-}" in
 demo) demo ;;
 test) test_all ;;
 bench) bench ;;
+package) package ;;
 *) sed -n '2,8p' "$0"; exit 2 ;;
 esac

@@ -6,10 +6,6 @@ function(dg_flags target)
   endif()
 endfunction()
 
-# dg_add_program(NAME SOURCES...): a hosted program, whose Main the runtime
-# calls. A GUI-subsystem executable on Windows.
-function(dg_add_program name)
-  add_executable(${name} WIN32 ${ARGN})
-  target_link_libraries(${name} PRIVATE dg::dg)
-  dg_flags(${name})
-endfunction()
+# dg_add_program(NAME SOURCES...), the same for dg's own programs and for
+# projects that take dg in with add_subdirectory or FetchContent.
+include(${CMAKE_CURRENT_LIST_DIR}/dg_program.cmake)
