@@ -49,7 +49,7 @@ quiet() { # log, command...: the command's output only when it fails
     "$@" >"$log" 2>&1 || { tail -n 30 "$log"; return 1; }
 }
 
-runs() { # name, expected line, native|wine, program
+runs() { # name, expected line, native|x11|wine, program
     local name=$1 expect=$2 how=$3 prog=$4 got rc
     if [ ! -x "$prog" ] && [ ! -f "$prog" ]; then bad "$name: $prog was not built"; return; fi
     if [ "$how" = wine ]; then
@@ -57,6 +57,9 @@ runs() { # name, expected line, native|wine, program
         got=$(LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 timeout 60 wine "$prog" 2>"$out/$name.err")
         rc=$?
         got=${got//$'\r'/}
+    elif [ "$how" = x11 ]; then
+        got=$(SDL_VIDEODRIVER=x11 timeout 60 "$prog" 2>"$out/$name.err")
+        rc=$?
     else
         got=$(SDL_VIDEODRIVER=dummy timeout 60 "$prog" 2>"$out/$name.err")
         rc=$?
@@ -166,6 +169,7 @@ fi
 echo "== find_package"
 if cmake_hello package-native "$out/native/package" -DHOW=package -DCMAKE_PREFIX_PATH="$prefix"; then
     runs "find_package, native" "$want" native "$out/native/package/hello"
+    runs "find_package, native, in an X window" "$want" x11 "$out/native/package/hello"
     runs "find_package, native, dg::dg alone" "$want_plain" native "$out/native/package/hello_plain"
     hello_flags "find_package, native" "$out/native/package"
 else
