@@ -264,6 +264,24 @@ sprite() {
     sleep 0.3
     shot "$out/example-sprite-moved.png" "$px.moved"
     if facecheck "$px.moved" 176 84; then say "ok sprite: Right 3 times and Up: the face at 176,84"; else bad "sprite: after the keys"; fi
+    # Esc asks whether to quit; No goes back to the picture as it was.
+    press Escape
+    local box=""
+    for _ in $(seq 50); do box=$(winid "終了確認です") && break; sleep 0.1; done
+    if [ -z "$box" ]; then
+        bad "sprite: Esc shows no quit confirmation"
+    else
+        xdotool windowfocus --sync "$box" 2>/dev/null
+        if [ "$how" = wine ]; then press n; else press Escape; fi # No
+        for _ in $(seq 50); do winid "終了確認です" >/dev/null || break; sleep 0.1; done
+        sleep 0.3
+        xdotool windowfocus --sync "$win" 2>/dev/null
+        shot "$out/example-sprite-no.png" "$px.no"
+        if ! kill -0 "$pid" 2>/dev/null; then bad "sprite: No to the quit confirmation ended it"
+        elif winid "終了確認です" >/dev/null; then bad "sprite: the quit confirmation stays open after No"
+        elif facecheck "$px.no" 176 84; then say "ok sprite: Esc asks, No leaves the picture as it was"
+        else bad "sprite: picture after No"; fi
+    fi
     finish sprite Return
     if [ -e "$work/dg-face.bmp" ]; then bad "sprite: left its bitmap file behind"; fi
 }
