@@ -4,10 +4,7 @@
 # crash, sanitizer report, leak, input slower than 1 s or allocation over 256 MB;
 # what failed is kept in build/fuzz/artifacts/.
 #   fuzz/run.sh [seconds]
-# DG_FUZZ_TIMEOUT sets the seconds one input may take (default 1). Small
-# run-length files describing ten million pixels take 0.6-1.2 s here under the
-# sanitizers (60 ms in a release build); build.sh allows them 3 s until the
-# loader bounds such pictures by the file's size.
+# DG_FUZZ_TIMEOUT sets the seconds one input may take (default 1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

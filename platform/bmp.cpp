@@ -17,9 +17,16 @@ namespace {
 // Larger files and pictures are refused outright: 256 MB of file, 2^26
 // pixels decoded (the most a screen-compatible bitmap may hold), and for
 // run-length data, which can describe many pixels in few bytes, 2^24.
+// Run-length data is also bounded by its own size: a run of two bytes draws
+// at most 255 pixels, so a real picture needs about one byte per 128 of its
+// pixels; past a megapixel, more than 1024 pixels per byte of data are
+// refused (an early end or long skips leave the rest unset, so such a file
+// is mostly nothing, and decoding it would cost as much as a full one).
 constexpr long maxfile = 256L << 20;
 constexpr uint64_t maxpixels = uint64_t(1) << 26;
 constexpr uint64_t maxrlepixels = uint64_t(1) << 24;
+constexpr uint64_t freerlepixels = uint64_t(1) << 20;
+constexpr uint64_t rlepixelsperbyte = 1024;
 
 uint32_t u16(const unsigned char *p) { return p[0] | (p[1] << 8); }
 uint32_t u32(const unsigned char *p) {
@@ -85,7 +92,8 @@ bool sound(const std::vector<unsigned char> &f) {
     case 1: // BI_RLE8
     case 2: // BI_RLE4
         if (topdown || bits != (comp == 1 ? 8u : 4u)) return false;
-        return pixels <= maxrlepixels;
+        return pixels <= maxrlepixels &&
+               (pixels <= freerlepixels || pixels <= (size - offbits) * rlepixelsperbyte);
     default: // JPEG, PNG and the rest are not bitmaps of pixels
         return false;
     }

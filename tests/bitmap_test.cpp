@@ -177,6 +177,87 @@ TEST(Bitmaps, SmallFileClaimingHugePictureIsRefusedQuickly) {
 #endif
 #endif
 
+namespace {
+
+// An 8-bit run-length file of w x h pixels: the lower half in palette entry 1
+// (red), the upper half in entry 2 (blue), each row in runs of at most 255,
+// or, when `early`, only the first row before the end-of-picture mark.
+std::vector<unsigned char> rle8(int w, int h, bool early) {
+    std::vector<unsigned char> data;
+    for (int r = 0; r < h; r++) {
+        const unsigned char idx = r < h / 2 ? 1 : 2;
+        for (int left = w; left > 0; left -= 255) {
+            data.push_back((unsigned char)(left < 255 ? left : 255));
+            data.push_back(idx);
+        }
+        if (early) break;
+        data.push_back(0); // end of row
+        data.push_back(0);
+    }
+    data.push_back(0); // end of picture
+    data.push_back(1);
+    std::vector<unsigned char> f(14 + 40 + 3 * 4, 0);
+    auto put = [&](size_t at, unsigned v, int n) {
+        for (int i = 0; i < n; i++) f[at + i] = (unsigned char)(v >> (8 * i));
+    };
+    f[0] = 'B';
+    f[1] = 'M';
+    put(2, (unsigned)(f.size() + data.size()), 4);
+    put(10, (unsigned)f.size(), 4);
+    put(14, 40, 4);
+    put(18, (unsigned)w, 4);
+    put(22, (unsigned)h, 4);
+    put(26, 1, 2);
+    put(28, 8, 2);
+    put(30, 1, 4); // BI_RLE8
+    put(34, (unsigned)data.size(), 4);
+    put(46, 3, 4);            // three palette entries
+    put(54 + 4, 0xFF0000, 4); // entry 1: red (blue, green, red, 0)
+    put(54 + 8, 0x0000FF, 4); // entry 2: blue
+    f.insert(f.end(), data.begin(), data.end());
+    return f;
+}
+
+bool writefile(const char *path, const std::vector<unsigned char> &f) {
+    FILE *out = std::fopen(path, "wb");
+    if (!out) return false;
+    bool ok = std::fwrite(f.data(), 1, f.size(), out) == f.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+} // namespace
+
+// A run-length picture of two megapixels in 18 kB is an ordinary file and
+// loads; the same header with one row of data before the end is refused
+// natively (Wine loads it, leaving the rest unset).
+TEST(Bitmaps, LargeRunLengthPictureLoadsAndNearlyEmptyOneIsRefused) {
+    openwindow();
+    const char *path = "rle8_large_test.bmp"; // relative to the current directory
+    ASSERT_TRUE(writefile(path, rle8(2000, 1000, false)));
+    HBITMAP b = (HBITMAP)LoadImageA(GetModuleHandleA(nullptr), path, IMAGE_BITMAP, 0, 0,
+                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    ASSERT_NE(b, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, b);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 255)); // top row: the last one in the file
+    EXPECT_EQ(GetPixel(dc, 1999, 499), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 1999, 500), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 1784, 999), RGB(255, 0, 0)); // where a run of 255 meets the next
+    EXPECT_EQ(GetPixel(dc, 1785, 999), RGB(255, 0, 0));
+    DeleteDC(dc);
+    DeleteObject(b);
+
+    ASSERT_TRUE(writefile(path, rle8(2000, 1000, true)));
+    HANDLE e = LoadImageA(GetModuleHandleA(nullptr), path, IMAGE_BITMAP, 0, 0,
+                          LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    std::remove(path);
+#ifndef _WIN32
+    EXPECT_EQ(e, nullptr);
+#else
+    if (e) DeleteObject(e);
+#endif
+}
+
 TEST(Bitmaps, LoadedSurfaceDrawsAndDeletes) {
     openwindow();
     HDC m = dg_loadbmp(suite("g/rgb24.bmp").c_str());

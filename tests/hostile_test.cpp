@@ -220,13 +220,17 @@ TEST(Hostile, Pauses) {
 }
 
 // Found by fuzzing: 108 bytes of run-length data describing a 51 x 199061
-// picture. Loading it or refusing it are both fine; taking long is not.
+// picture took a second to decode under the sanitizers. The loader refuses it
+// now (Wine loads it; then drawing it must stay quick).
 TEST(Hostile, SmallFileDescribingAHugePicture) {
     openwindow();
     const std::string file = std::string(DG_DATA) + "/rle4-tall.bmp";
     clk::time_point t = clk::now();
     HBITMAP b = (HBITMAP)LoadImageA(GetModuleHandleA(nullptr), file.c_str(), IMAGE_BITMAP, 0, 0,
                                     LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+#ifndef _WIN32
+    EXPECT_EQ(b, nullptr);
+#endif
     if (b) {
         HDC m = CreateCompatibleDC(nullptr);
         SelectObject(m, b);
@@ -238,11 +242,7 @@ TEST(Hostile, SmallFileDescribingAHugePicture) {
         dg_deleteBB(bb);
         dg_deletebmp(m);
     }
-#ifdef DG_ASAN
-    EXPECT_LT(since(t), 30.0); // ten million pixels through the sanitizer's checks
-#else
-    EXPECT_LT(since(t), 1.0);
-#endif
+    EXPECT_LT(since(t), 5.0);
 }
 
 TEST(Hostile, ScreenAndFontsWithExtremeArguments) {
