@@ -321,3 +321,37 @@ TEST(Bitmaps, MissingFileShowsMessageAndEnds) {
         testing::ExitedWithCode(1), "");
 #endif
 }
+
+// Names no file has, from none to 100,000 bytes, with bytes that start no
+// character and a lead byte cut off: each one is told and ends the program.
+TEST(Bitmaps, ExtremeFileNamesEndTheProgramTheSameWay) {
+    struct Case {
+        const char *name;
+        std::string cut; // the name's bytes in the message, in hexadecimal
+    };
+    const std::string as(100000, 'A'), ffs(100000, '\xFF');
+    std::string hexa, hexff;
+    for (int i = 0; i < 60; i++) hexa += "41", hexff += "FF";
+    const Case cases[] = {{nullptr, ""},        {"", ""},
+                          {"\x82", ""},         {as.c_str(), hexa},
+                          {ffs.c_str(), hexff}, {"\x82\xA0\x82", "82A0"}};
+    for (const Case &c : cases) {
+#ifndef _WIN32
+        EXPECT_EXIT(
+            {
+                openwindow();
+                dgp_testmsgbox(showhex);
+                dg_loadbmp(c.name);
+            },
+            testing::ExitedWithCode(1), "815B3A" + c.cut + "\\]\\[8347");
+#else
+        EXPECT_EXIT(
+            {
+                openwindow();
+                hook_msgbox_answer(IDOK);
+                dg_loadbmp(c.name);
+            },
+            testing::ExitedWithCode(1), "");
+#endif
+    }
+}
