@@ -28,7 +28,7 @@ need() {
 native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
     libx11-dev fontconfig fonts-ipafont-mincho)
 display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
-test_packages=(libgtest-dev googletest g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev)
+test_packages=(libgtest-dev googletest libxtst-dev g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev)
 
 # A virtual X display for the whole run; stopped on exit.
 xvfb_pid=""

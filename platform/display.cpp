@@ -1,4 +1,5 @@
 // Display modes and the cursor over SDL.
+#include "testhook.h"
 #include "window.h"
 
 #include <cstring>
@@ -25,6 +26,8 @@ bool findmode(const DEVMODEA *dm, SDL_DisplayMode *out) {
     return false;
 }
 
+bool refuseall; // a test's display that offers no mode at all
+
 HCURSOR arrow;   // the stock arrow
 HCURSOR current; // what SetCursor set last
 SDL_Cursor *sdlarrow;
@@ -32,6 +35,8 @@ SDL_Cursor *sdlarrow;
 } // namespace
 
 extern "C" {
+
+void dgp_testdisplay(int refuse) { refuseall = refuse != 0; }
 
 LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *mode, DWORD flags) {
     dgp::Window *w = dgp::mainwindow();
@@ -43,7 +48,7 @@ LONG WINAPI ChangeDisplaySettingsA(DEVMODEA *mode, DWORD flags) {
         return DISP_CHANGE_SUCCESSFUL;
     }
     SDL_DisplayMode m;
-    if (!findmode(mode, &m)) return DISP_CHANGE_BADMODE;
+    if (refuseall || !findmode(mode, &m)) return DISP_CHANGE_BADMODE;
     if (flags & CDS_TEST) return DISP_CHANGE_SUCCESSFUL;
     if (w) {
         SDL_SetWindowDisplayMode(w->sdl, &m);

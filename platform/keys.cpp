@@ -7,6 +7,7 @@
 #include "window.h"
 
 #include <SDL_syswm.h>
+#include <atomic>
 #if defined(DG_HAVE_X11) && defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/keysym.h>
 #endif
@@ -14,7 +15,8 @@
 namespace {
 
 // Keys a test holds down (1) or up (2); 0 leaves the key to the keyboard.
-unsigned char forced[256];
+// A test may set them from another thread while this one polls.
+std::atomic<unsigned char> forced[256];
 
 SDL_Scancode scancode(int vk) {
     if (vk >= 'A' && vk <= 'Z') return (SDL_Scancode)(SDL_SCANCODE_A + (vk - 'A'));
@@ -94,15 +96,28 @@ bool sdldown(SDL_Window *win, int vk) {
 extern "C" {
 
 void dgp_testkey(int vk, int down) {
-    if (vk >= 0 && vk < 256) forced[vk] = down ? 1 : 2;
+    if (vk >= 0 && vk < 256) forced[vk].store(down ? 1 : 2, std::memory_order_relaxed);
+}
+
+void dgp_testpress(int vk, int down) {
+    SDL_Scancode sc = scancode(vk);
+    dgp::Window *w = dgp::mainwindow();
+    if (sc == SDL_SCANCODE_UNKNOWN || !w) return;
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.windowID = SDL_GetWindowID(w->sdl);
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.scancode = sc;
+    SDL_PushEvent(&e);
 }
 
 SHORT WINAPI GetAsyncKeyState(int vk) {
     if (vk < 0 || vk >= 256) return 0;
     dgp::pollevents();
     dgp::Window *w = dgp::mainwindow();
-    if (w) dgp::present(w);
-    if (forced[vk]) return forced[vk] == 1 ? (SHORT)0x8000 : 0;
+    if (w) dgp::refresh(w);
+    if (unsigned char f = forced[vk].load(std::memory_order_relaxed))
+        return f == 1 ? (SHORT)0x8000 : 0;
     SDL_Window *sdl = w ? w->sdl : nullptr;
     if (sdl) {
         SDL_SysWMinfo info;

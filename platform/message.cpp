@@ -129,7 +129,7 @@ extern "C" {
 
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove) {
     pollevents();
-    present(mainwindow());
+    refresh(mainwindow());
     for (auto it = queue.begin(); it != queue.end(); ++it) {
         if (!matches(*it, hwnd, first, last)) continue;
         if (msg) *msg = *it;

@@ -17,7 +17,7 @@ extern "C" {
 void WINAPI Sleep(DWORD ms) {
     // A pause is a moment the program shows what it drew.
     dgp::pollevents();
-    dgp::present(dgp::mainwindow());
+    dgp::refresh(dgp::mainwindow());
     if (ms == 0)
         sched_yield();
     else

@@ -102,6 +102,12 @@ void present(Window *w) {
     SDL_UpdateWindowSurface(w->sdl);
 }
 
+void refresh(Window *w) {
+    if (!w) return;
+    if (!w->dirty && now() - w->shown >= 250000000) w->dirty = true;
+    present(w);
+}
+
 void windowdrawn(Window *w) {
     w->dirty = true;
     if (now() - w->shown >= 16000000) present(w);

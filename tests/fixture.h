@@ -25,6 +25,32 @@ void openwindow();
 void hook_key(int vk, bool down);
 void hook_keys_up(); // every key hooked down so far goes up
 
+// A key pressed and released as the keyboard delivers it: the window gets its
+// key messages (the key state may not show it). Safe from any thread.
+void hook_press(int vk);
+
+// A real key (as the display server or the system sees it, whatever has the
+// focus) going down or up; false where a test cannot make one.
+bool hook_realkey(int vk, bool down);
+
+// The focus going to another window on the desktop, and coming back.
+bool hook_focus_away();
+void hook_focus_back();
+
+// The display server dropping what the window showed, as an X server without
+// backing store may, with no expose event (false where a test cannot), and
+// the colour the display shows at a client-area pixel (CLR_INVALID where a
+// test cannot read it).
+bool hook_drop_contents();
+COLORREF hook_shown(int x, int y);
+
+// The user dragging the window's frame until the client area is cw x ch.
+void hook_resize(int cw, int ch);
+
+// Make the display refuse every full-screen mode (where a test can; false
+// where it cannot, and then only modes no display offers are refused).
+bool hook_refuse_modes(bool refuse);
+
 // Message boxes: every box opened from now on is answered with `answer`
 // (IDYES, IDNO, IDOK) and what it showed is recorded.
 struct Shown {

@@ -18,3 +18,8 @@ void hook_keys_up() {
     for (int vk : held) dgp_testkey(vk, 0);
     held.clear();
 }
+
+void hook_press(int vk) {
+    dgp_testpress(vk, 1);
+    dgp_testpress(vk, 0);
+}

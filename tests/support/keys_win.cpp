@@ -34,3 +34,13 @@ void hook_keys_up() {
     while (PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
     }
 }
+
+void hook_press(int vk) {
+    send(vk, true);
+    send(vk, false);
+}
+
+bool hook_realkey(int vk, bool down) {
+    send(vk, down);
+    return true;
+}
