@@ -11,11 +11,18 @@ bool findmode(const DEVMODEA *dm, SDL_DisplayMode *out) {
     if (!dm || (dm->dmFields & (DM_PELSWIDTH | DM_PELSHEIGHT)) != (DM_PELSWIDTH | DM_PELSHEIGHT))
         return false;
     dgp::initsdl();
+    // A width or height of zero keeps the display's own, as on Windows.
+    DWORD want_w = dm->dmPelsWidth, want_h = dm->dmPelsHeight;
+    SDL_DisplayMode cur;
+    if ((!want_w || !want_h) && SDL_GetCurrentDisplayMode(0, &cur) == 0) {
+        if (!want_w) want_w = (DWORD)cur.w;
+        if (!want_h) want_h = (DWORD)cur.h;
+    }
     int n = SDL_GetNumDisplayModes(0);
     for (int i = 0; i < n; i++) {
         SDL_DisplayMode m;
         if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
-        if ((DWORD)m.w != dm->dmPelsWidth || (DWORD)m.h != dm->dmPelsHeight) continue;
+        if ((DWORD)m.w != want_w || (DWORD)m.h != want_h) continue;
         if ((dm->dmFields & DM_BITSPERPEL) &&
             (DWORD)SDL_BITSPERPIXEL(m.format) != dm->dmBitsPerPel &&
             !(dm->dmBitsPerPel == 32 && SDL_BITSPERPIXEL(m.format) == 24))

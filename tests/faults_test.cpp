@@ -149,10 +149,11 @@ TEST(Faults, WindowResizedByTheUser) {
     dg_gcls(gvram, 0);
     EXPECT_EQ(GetPixel(gvram, 799, 299), coltbl[0]);
 
-    hook_resize(100, 50);
-    ASSERT_TRUE(clientbecomes(100, 50));
+    hook_resize(300, 150); // above the smallest frame Windows allows
+    ASSERT_TRUE(clientbecomes(300, 150));
     dg_box(gvram, 0, 0, 319, 199, 1, 2);
-    EXPECT_EQ(GetPixel(gvram, 99, 49), coltbl[2]);
+    EXPECT_EQ(GetPixel(gvram, 299, 149), coltbl[2]);
+    EXPECT_EQ(GetPixel(gvram, 300, 149), CLR_INVALID);
 
     // The program's own next dg_setscreen puts its size back.
     restore();
@@ -174,7 +175,7 @@ TEST(Faults, DisplayRefusingEveryFullScreenMode) {
     const RECT c0 = client();
     // Natively the display refuses everything, its own mode too; elsewhere
     // only sizes no display offers are asked for.
-    std::vector<std::pair<int, int>> sizes = {{317, 211}, {1, 1}, {0, 0}, {-1, -1}, {9999, 7}};
+    std::vector<std::pair<int, int>> sizes = {{317, 211}, {1, 1}, {-1, -1}, {9999, 7}};
     if (all) {
         DEVMODEA dm{};
         dm.dmSize = sizeof dm;
@@ -198,6 +199,11 @@ TEST(Faults, DisplayRefusingEveryFullScreenMode) {
         EXPECT_EQ(GetPixel(gvram, 6, 6), coltbl[0]);
     }
     hook_refuse_modes(false);
+    // A size of zero asks for the display's own width and height, as on Windows.
+    DEVMODEA zero{};
+    zero.dmSize = sizeof zero;
+    zero.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    EXPECT_EQ(ChangeDisplaySettingsA(&zero, CDS_TEST), DISP_CHANGE_SUCCESSFUL);
     restore();
     EXPECT_EQ(client().right, 640);
     dg_pset(gvram, 5, 5, 4);
