@@ -2,7 +2,12 @@
 // shaped to match.
 #include "host.h"
 
+#include <climits>
 #include <cstring>
+
+namespace {
+int twice(int v) { return v > 0x3FFFFFFF ? 0x7FFFFFFF : v < -0x40000000 ? INT_MIN : v * 2; }
+} // namespace
 
 extern "C" void dg_setscreen(int lx, int ly, int lwidth, int lheight, int lbai, const char *ltb) {
     HWND win = dg_window();
@@ -24,9 +29,9 @@ extern "C" void dg_setscreen(int lx, int ly, int lwidth, int lheight, int lbai, 
     SetWindowTextA(win, titlebar);
 
     if (bai == 1) {
-        // Doubled without overflow: sizes beyond what doubling can hold stay at the limit.
-        screenwidth = screenwidth > 0x3FFFFFFF ? 0x7FFFFFFF : screenwidth * 2;
-        screenheight = screenheight > 0x3FFFFFFF ? 0x7FFFFFFF : screenheight * 2;
+        // Doubled without overflow: sizes beyond what doubling can hold stay at the limits.
+        screenwidth = twice(screenwidth);
+        screenheight = twice(screenheight);
     }
 
     if (bai == 2) {

@@ -57,7 +57,7 @@ static void resizepixels(Window *w, int cw, int ch) {
     if (cw == w->pixels.w && ch == w->pixels.h) return;
     std::vector<uint32_t> px((size_t)cw * ch, w->background);
     int mw = std::min(cw, w->pixels.w), mh = std::min(ch, w->pixels.h);
-    for (int y = 0; y < mh; y++)
+    for (int y = 0; mw > 0 && y < mh; y++) // a client area may be 0 wide
         std::memcpy(&px[(size_t)y * cw], &w->pixels.px[(size_t)y * w->pixels.w], mw * 4);
     w->pixels.px.swap(px);
     w->pixels.w = cw;
