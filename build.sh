@@ -88,7 +88,7 @@ demo() {
     "$exe" & local pid=$!
     local win=""
     for _ in $(seq 100); do
-        win=$(xwininfo -root -tree 2>/dev/null | grep -F '"タイトルです"' | awk '{print $1; exit}')
+        win=$(xwininfo -root -tree 2>/dev/null | grep -F '"タイトルです"' | awk '{print $1; exit}' || true)
         [ -n "$win" ] && break
         sleep 0.1
     done

@@ -196,10 +196,14 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     ps->hdc = GetDC(hwnd);
     ps->rcPaint = RECT{0, 0, w->pixels.w, w->pixels.h};
     if (w->invalid) {
-        // The invalid area is erased with the class background.
-        std::fill(w->pixels.px.begin(), w->pixels.px.end(), w->background);
-        w->dirty = true;
+        // The invalid area is erased with the class background, unless
+        // sizing the window erased it already.
+        if (w->erase) {
+            std::fill(w->pixels.px.begin(), w->pixels.px.end(), w->background);
+            w->dirty = true;
+        }
         w->invalid = false;
+        w->erase = true;
     }
     return ps->hdc;
 }

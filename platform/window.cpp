@@ -62,8 +62,14 @@ static void resizepixels(Window *w, int cw, int ch) {
     w->pixels.px.swap(px);
     w->pixels.w = cw;
     w->pixels.h = ch;
-    // A class that redraws on resizing has all of its client area invalid.
-    if (w->clsstyle & (CS_HREDRAW | CS_VREDRAW)) w->invalid = true;
+    // A class that redraws on resizing has all of its client area invalid,
+    // erased there and then, as Windows erases while it sizes the window;
+    // the paint that follows finds it erased already.
+    if (w->clsstyle & (CS_HREDRAW | CS_VREDRAW)) {
+        std::fill(w->pixels.px.begin(), w->pixels.px.end(), w->background);
+        w->invalid = true;
+        w->erase = false;
+    }
     w->dirty = true;
 }
 

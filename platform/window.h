@@ -21,6 +21,7 @@ struct Window {
     Bitmap pixels;           // the client area, what the window DC draws on
     std::vector<HDC> dcs;    // DCs handed out by GetDC
     bool invalid = true;     // a WM_PAINT is due
+    bool erase = true;       // and its BeginPaint erases the client area first
     bool dirty = false;      // drawn on since last presented
     bool fullscreen = false;
     uint64_t shown = 0; // when the pixels were last presented (ns, monotonic)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -140,6 +141,33 @@ TEST(Startup, WindowAsConfigured) {
     EXPECT_EQ(outer().top, 0);
     EXPECT_NE(gvram, nullptr);
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+// The window is erased when it is shaped, not later: what a program draws
+// before its first ML, or after a dg_setscreen that resizes the window, is
+// still there after the ML. Each case in a new process, whose first pump
+// meets the paint start-up left due.
+TEST(Startup, DrawingBeforeTheFirstPumpStays) {
+    EXPECT_EXIT(
+        {
+            openwindow();
+            dg_pset(gvram, 1, 1, 12);
+            ML();
+            std::exit(GetPixel(gvram, 2, 2) == coltbl[12] ? 3 : 4);
+        },
+        testing::ExitedWithCode(3), "");
+    EXPECT_EXIT(
+        {
+            openwindow();
+            ML();
+            dg_pset(gvram, 1, 1, 12);
+            dg_setscreen(0, 0, 300, 150, 1, "x"); // a new size: erased at once
+            const bool erased = GetPixel(gvram, 2, 2) == coltbl[0];
+            dg_pset(gvram, 3, 3, 14);
+            ML();
+            std::exit(erased && GetPixel(gvram, 6, 6) == coltbl[14] ? 3 : 4);
+        },
+        testing::ExitedWithCode(3), "");
 }
 
 TEST(Screen, DoublingTwiceWithReadBackValues) {
