@@ -14,8 +14,7 @@
 int Main(void) {
     dg_setvideomode(19);
     dg_setscreen(0, 0, 320, 200, 1, "日本語");
-    // The window was just given its size, so it has a paint waiting, and
-    // painting clears it to black. Let ML answer that first, then draw.
+    // Answer what the window has waiting (an early Esc, say) before drawing.
     ML();
 
     dg_printf(16, 8, 14, "日本語のページ");

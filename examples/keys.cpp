@@ -51,8 +51,7 @@ static void show(int code) {
 int Main(void) {
     dg_setvideomode(19);
     dg_setscreen(0, 0, 320, 200, 1, "キー");
-    // The window was just given its size, so it has a paint waiting, and
-    // painting clears it to black. Let ML answer that first, then draw.
+    // Answer what the window has waiting (an early Esc, say) before drawing.
     ML();
 
     dg_printf(40, 4, 15, "キーボード探検: getch が返すコード");

@@ -23,8 +23,7 @@ int Main(void) {
     /* Mode 19 gives us the text font: each character is 4 x 8 logical pixels. */
     dg_setvideomode(19);
     dg_setscreen(0, 0, 320, 200, 1, "パレット");
-    /* The window was just given its size, so it has a paint waiting, and
-     * painting clears it to black. Let ML answer that first, then draw. */
+    /* Answer what the window has waiting (an early Esc, say) before drawing. */
     ML();
 
     dg_printf(8, 0, 15, "VGA 256色パレット");

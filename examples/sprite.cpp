@@ -111,8 +111,7 @@ static void draw(HDC bb, HDC face, int x, int y) {
 int Main(void) {
     dg_setvideomode(19);
     dg_setscreen(0, 0, 320, 200, 1, "スプライト");
-    // The window was just given its size, so it has a paint waiting, and
-    // painting clears it to black. Let ML answer that first, then draw.
+    // Answer what the window has waiting (an early Esc, say) before drawing.
     ML();
 
     writeface("dg-face.bmp");
