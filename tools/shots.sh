@@ -9,15 +9,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j2 --target demo palette >/dev/null
 mkdir -p docs/img
 
-xvfb=""
-for n in $(seq 171 199); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    break
-done
+unset DISPLAY
+. tests/e2e/display.sh
+virtual_display 171 199 || true
 [ -n "$xvfb" ] || { echo "no virtual display could be started" >&2; exit 1; }
 trap 'kill $xvfb 2>/dev/null' EXIT
 

@@ -12,23 +12,13 @@ mkdir -p "$out"
 fail=0
 title='タイトルです'
 
-xvfb=""
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 140 170); do
-        [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        export DISPLAY=":$n"
-        sleep 1
-        break
-    done
-fi
+. "$(dirname "$0")/display.sh"
+virtual_display 140 170
 cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; }
 trap cleanup EXIT
 
-winid() { xwininfo -root -tree 2>/dev/null | grep -F "\"$title\"" | awk '{print $1; exit}' | grep .; }
 waitwindow() {
-    for _ in $(seq 200); do winid && return 0; sleep 0.1; done
+    for _ in $(seq 200); do winid "$title" && return 0; sleep 0.1; done
     return 1
 }
 ends() { # pid, seconds: its exit code, or 124 while it runs on
@@ -40,20 +30,6 @@ ends() { # pid, seconds: its exit code, or 124 while it runs on
     return 124
 }
 stop() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }
-
-# The client area's origin on the root: the program's X window holds the
-# client area, or, where the window draws its own frame, the client area is
-# centred horizontally in it and sits on its bottom border.
-origin() { # window id -> "x y"
-    local info x y w h b
-    info=$(xwininfo -id "$1")
-    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-    w=$(awk '/Width:/ {print $2}' <<<"$info")
-    h=$(awk '/Height:/ {print $2}' <<<"$info")
-    b=$(((w - 640) / 2))
-    echo "$((x + b)) $((y + h - 400 - b))"
-}
 
 # Checks the 640 x 400 client area: only black and the three text colours,
 # each inside the cells of its line.

@@ -28,17 +28,8 @@ wine)
 *) echo "usage: $0 <native|wine> <dir> <out dir>" >&2; exit 2 ;;
 esac
 
-xvfb=""
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 140 170); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-        break
-    done
-fi
+. "$root/tests/e2e/display.sh"
+virtual_display 140 170
 pid=""
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
@@ -54,10 +45,6 @@ mkdir -p "$work"
 say() { echo "$*"; }
 bad() { echo "FAIL $*"; fail=1; }
 
-winid() { # window id of the first window titled $1
-    xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | awk '{print $1; exit}' | grep .
-}
-
 ends() { # seconds: the program's exit code, or 124 when it runs on
     local t=$1
     for _ in $(seq $((t * 10))); do
@@ -68,20 +55,6 @@ ends() { # seconds: the program's exit code, or 124 when it runs on
     wait "$pid" 2>/dev/null
     pid=""
     return 124
-}
-
-# The client area's origin on the root: the program's X window holds the
-# client area, or, where the window draws its own frame, the client area is
-# centred horizontally in it and sits on its bottom border.
-origin() { # window id -> "x y"
-    local info x y w h b
-    info=$(xwininfo -id "$1")
-    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-    w=$(awk '/Width:/ {print $2}' <<<"$info")
-    h=$(awk '/Height:/ {print $2}' <<<"$info")
-    b=$(((w - 640) / 2))
-    echo "$((x + b)) $((y + h - 400 - b))"
 }
 
 win="" org=""

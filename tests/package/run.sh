@@ -30,17 +30,8 @@ want_plain='hello 0000a8 54fcfc fcfcfc 000000 other'
 
 export WINEPREFIX=${WINEPREFIX:-$root/build/wine} WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-xvfb=""
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 171 199); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        export DISPLAY=":$n"
-        sleep 1
-        break
-    done
-fi
+. "$root/tests/e2e/display.sh"
+virtual_display 171 199
 cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; }
 trap cleanup EXIT
 
