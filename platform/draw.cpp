@@ -8,6 +8,7 @@
 #include "objects.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -30,6 +31,18 @@ void bounds(i64 start, i64 len, i64 &lo, i64 &hi) {
     }
 }
 
+// n pixels of one colour from p on.
+inline void setrun(uint32_t *p, size_t n, uint32_t px) {
+#if defined(__GNUC__) && defined(__x86_64__)
+    if (n >= 256) {
+        // The string store fills as fast as memset does, for any pattern.
+        asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(px) : "memory");
+        return;
+    }
+#endif
+    std::fill(p, p + n, px);
+}
+
 void fill(const Surf &s, i64 x, i64 y, i64 w, i64 h, uint32_t px) {
     i64 x0, x1, y0, y1;
     bounds(x, w, x0, x1);
@@ -39,15 +52,14 @@ void fill(const Surf &s, i64 x, i64 y, i64 w, i64 h, uint32_t px) {
     x1 = std::min<i64>(x1, s.w);
     y1 = std::min<i64>(y1, s.h);
     if (x0 >= x1 || y0 >= y1) return;
-    const int n = (int)(x1 - x0);
-    for (i64 r = y0; r < y1; r++) {
-        uint32_t *p = s.px + (size_t)r * (size_t)s.w + (size_t)x0;
-        if (n == 2) {
-            p[0] = px;
-            p[1] = px;
-        } else {
-            std::fill(p, p + n, px);
-        }
+    const size_t n = (size_t)(x1 - x0), pitch = (size_t)s.w;
+    uint32_t *p = s.px + (size_t)y0 * pitch + (size_t)x0;
+    if (n == 2) {
+        for (i64 r = y0; r < y1; r++, p += pitch) p[0] = p[1] = px;
+    } else if (n == pitch) {
+        setrun(p, n * (size_t)(y1 - y0), px); // whole rows: one run
+    } else {
+        for (i64 r = y0; r < y1; r++, p += pitch) setrun(p, n, px);
     }
     drawn(s);
 }
@@ -64,7 +76,10 @@ __int128 ceildiv(__int128 a, __int128 b) { return -floordiv(-a, b); }
 
 // The spans of one axis: target start d, length dl, on a surface of dn pixels;
 // source start s, length sl, on a surface of sn pixels. Only target pixels on
-// the target surface are visited.
+// the target surface are visited. Target step k takes the source step at the
+// centre of its span, floor((2k + 1) * slen / (2 * dlen)); when shrinking, the
+// source steps j with floor((2j + 1) * dlen / (2 * slen)) = k. Both are walked
+// with a remainder from the first visible step on, so no step divides.
 void axis(std::vector<Span> &out, i64 d, i64 dl, int dn, i64 s, i64 sl, int sn) {
     out.clear();
     const i64 ddir = dl < 0 ? -1 : 1, sdir = sl < 0 ? -1 : 1;
@@ -79,38 +94,132 @@ void axis(std::vector<Span> &out, i64 d, i64 dl, int dn, i64 s, i64 sl, int sn) 
         k0 = std::max<i64>(0, d - ((i64)dn - 1));
         k1 = std::min<i64>(dlen - 1, d);
     }
-    for (i64 k = k0; k <= k1; k++) {
-        i64 j0, j1; // source steps landing on target step k
-        if (dlen >= slen) {
-            j0 = j1 = (i64)floordiv((__int128)(2 * k + 1) * slen, (__int128)2 * dlen);
-        } else {
-            // Source step j lands on floor((2j + 1) * dlen / (2 * slen)).
-            j0 = (i64)ceildiv((__int128)2 * k * slen - dlen, (__int128)2 * dlen);
-            j1 = (i64)ceildiv((__int128)2 * (k + 1) * slen - dlen, (__int128)2 * dlen) - 1;
-            j0 = std::max<i64>(j0, 0);
-            j1 = std::min<i64>(j1, slen - 1);
-        }
+    if (k0 > k1) return;
+    out.reserve((size_t)(k1 - k0 + 1));
+    const i64 D = 2 * dlen;
+    auto emit = [&](i64 k, i64 j0, i64 j1) {
         i64 a = s + sdir * j0, b = s + sdir * j1;
         if (a > b) std::swap(a, b);
         a = std::max<i64>(a, 0);
         b = std::min<i64>(b, (i64)sn - 1);
-        if (a > b) continue;
-        out.push_back({(int)(d + ddir * k), (int)a, (int)b});
+        if (a <= b) out.push_back({(int)(d + ddir * k), (int)a, (int)b});
+    };
+    if (dlen >= slen) {
+        // j = floor(n / D) for n = (2k + 1) * slen, kept as j and n mod D.
+        const __int128 n0 = (__int128)(2 * k0 + 1) * slen;
+        i64 j = (i64)(n0 / D), r = (i64)(n0 % D);
+        const i64 inc = 2 * slen; // at most D: j grows by 0 or 1 a step
+        for (i64 k = k0; k <= k1; k++) {
+            emit(k, j, j);
+            r += inc;
+            if (r >= D) {
+                r -= D;
+                j++;
+            }
+        }
+        return;
     }
+    // first(k) = ceil((2k * slen - dlen) / D), kept as q and q * D - n.
+    const __int128 n0 = (__int128)2 * k0 * slen - dlen;
+    i64 q = (i64)ceildiv(n0, D), r = (i64)((__int128)q * D - n0);
+    const i64 qi = (2 * slen) / D, ri = (2 * slen) % D;
+    for (i64 k = k0; k <= k1; k++) {
+        i64 nq = q + qi, nr = r - ri;
+        if (nr < 0) {
+            nr += D;
+            nq++;
+        }
+        emit(k, std::max<i64>(q, 0), std::min<i64>(nq - 1, slen - 1));
+        q = nq;
+        r = nr;
+    }
+}
+
+// One target row: source pixels t[idx[i]] (and, where cnt[i] > 1, the next
+// cnt[i] - 1 combined with AND) to out[i]; with `keyed`, results equal to
+// `key` are left out.
+template <bool keyed>
+void row(uint32_t *out, const uint32_t *t, const int *idx, const int *cnt, size_t n, bool single,
+         uint32_t key) {
+    if (single) {
+        for (size_t i = 0; i < n; i++) {
+            const uint32_t v = t[idx[i]] & 0xFFFFFF;
+            if (keyed)
+                out[i] = v == key ? out[i] : v;
+            else
+                out[i] = v;
+        }
+        return;
+    }
+    for (size_t i = 0; i < n; i++) {
+        const uint32_t *p = t + idx[i];
+        uint32_t v = p[0];
+        for (int c = 1; c < cnt[i]; c++) v &= p[c];
+        v &= 0xFFFFFF;
+        if (!keyed || v != key) out[i] = v;
+    }
+}
+
+// Rows of n pixels, one to one; with `keyed`, source pixels equal to `key`
+// are left out.
+void translate(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
+               size_t rows, bool keyed, uint32_t key) {
+    if (!keyed) {
+        if (n == opitch && n == ipitch) {
+            std::memcpy(out, in, n * rows * 4); // whole rows: one block
+            return;
+        }
+        for (size_t r = 0; r < rows; r++, out += opitch, in += ipitch) std::memcpy(out, in, n * 4);
+        return;
+    }
+    for (size_t r = 0; r < rows; r++, out += opitch, in += ipitch)
+        for (size_t i = 0; i < n; i++) {
+            const uint32_t v = in[i] & 0xFFFFFF;
+            out[i] = v == key ? out[i] : v;
+        }
 }
 
 // Copies (src, sx, sy, sw, sh) onto (dst, x, y, w, h); with `keyed`, source
 // results equal to `key` are left out.
 bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, i64 sh, bool keyed,
           uint32_t key) {
+    Dc *dd = getdc(dst), *sd = getdc(src);
     Surf d, s;
-    if (!getdc(dst) || !getdc(src)) return false;
-    if (!surface(dst, d) || !surface(src, s)) return true;
+    if (!dd || !sd) return false;
+    if (!surface(dd, d) || !surface(sd, s)) return true;
+
+    // The same size in the same direction on both axes, between two surfaces:
+    // every target pixel takes the source pixel at the same offset, so the
+    // rectangle is clipped to both surfaces once and copied row by row.
+    if (w == sw && h == sh && w != 0 && h != 0 && s.px != d.px) {
+        i64 x0, x1, y0, y1, sx0, sx1, sy0, sy1;
+        bounds(x, w, x0, x1);
+        bounds(y, h, y0, y1);
+        bounds(sx, sw, sx0, sx1);
+        bounds(sy, sh, sy0, sy1);
+        // Offsets along the rectangle visible on both.
+        const i64 a0 = std::max<i64>({0, -x0, -sx0}),
+                  a1 = std::min<i64>({x1 - x0, d.w - x0, s.w - sx0});
+        const i64 b0 = std::max<i64>({0, -y0, -sy0}),
+                  b1 = std::min<i64>({y1 - y0, d.h - y0, s.h - sy0});
+        if (a0 >= a1 || b0 >= b1) return true;
+        translate(d.px + (size_t)(y0 + b0) * d.w + (size_t)(x0 + a0), (size_t)d.w,
+                  s.px + (size_t)(sy0 + b0) * s.w + (size_t)(sx0 + a0), (size_t)s.w,
+                  (size_t)(a1 - a0), (size_t)(b1 - b0), keyed, key);
+        drawn(d);
+        return true;
+    }
+
     static std::vector<Span> xs, ys;
     axis(ys, y, h, d.h, sy, sh, s.h);
     if (ys.empty()) return true;
     axis(xs, x, w, d.w, sx, sw, s.w);
     if (xs.empty()) return true;
+
+    // The source columns [xa, xb] and rows [ya, yb] any target pixel reads.
+    int xa = s.w, xb = -1, ya = s.h, yb = -1;
+    for (const Span &v : xs) xa = std::min(xa, v.lo), xb = std::max(xb, v.hi);
+    for (const Span &v : ys) ya = std::min(ya, v.lo), yb = std::max(yb, v.hi);
 
     // A copy within one surface reads from a snapshot of the source area.
     static std::vector<uint32_t> snap;
@@ -118,9 +227,6 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     size_t spitch = (size_t)s.w;
     int ox = 0, oy = 0;
     if (s.px == d.px) {
-        int xa = s.w, xb = -1, ya = s.h, yb = -1;
-        for (const Span &v : xs) xa = std::min(xa, v.lo), xb = std::max(xb, v.hi);
-        for (const Span &v : ys) ya = std::min(ya, v.lo), yb = std::max(yb, v.hi);
         spitch = (size_t)(xb - xa + 1);
         snap.resize(spitch * (size_t)(yb - ya + 1));
         for (int r = ya; r <= yb; r++)
@@ -130,38 +236,50 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
         oy = ya;
     }
 
-    // Plain copies: one source pixel per target pixel, in the same direction.
-    bool plainx = xs.size() == 1 || (xs[1].d == xs[0].d + 1 && xs[1].lo == xs[0].lo + 1);
-    for (const Span &v : xs) plainx = plainx && v.lo == v.hi;
-    if (plainx && xs.size() > 1)
-        plainx = xs.back().d - xs[0].d == (int)xs.size() - 1 &&
-                 xs.back().lo - xs[0].lo == (int)xs.size() - 1;
+    // The target columns run one by one (left to right, or right to left when
+    // mirrored); in target order from the leftmost, each column's first source
+    // pixel relative to xa and how many it combines.
     const size_t n = xs.size();
-    for (const Span &row : ys) {
-        uint32_t *out = d.px + (size_t)row.d * d.w;
-        if (row.lo == row.hi) {
-            const uint32_t *in = sp + (size_t)(row.lo - oy) * spitch;
-            if (plainx && !keyed) {
-                std::memcpy(out + xs[0].d, in + (xs[0].lo - ox), n * 4);
-                continue;
-            }
-            for (const Span &c : xs) {
-                uint32_t v = in[c.lo - ox];
-                for (int i = c.lo + 1; i <= c.hi; i++) v &= in[i - ox];
-                v &= 0xFFFFFF;
-                if (!keyed || v != key) out[c.d] = v;
-            }
+    const int dx0 = std::min(xs.front().d, xs.back().d);
+    static std::vector<int> idx, cnt;
+    idx.resize(n);
+    cnt.resize(n);
+    bool single = true;
+    for (size_t i = 0; i < n; i++) {
+        const Span &c = xs[xs.front().d <= xs.back().d ? i : n - 1 - i];
+        idx[i] = c.lo - xa;
+        cnt[i] = c.hi - c.lo + 1;
+        single = single && c.lo == c.hi;
+    }
+
+    // Each target row reads one source row, or the AND of several.
+    static std::vector<uint32_t> band;
+    band.resize((size_t)(xb - xa + 1));
+    const Span *prev = nullptr;
+    for (const Span &r : ys) {
+        uint32_t *out = d.px + (size_t)r.d * d.w + dx0;
+        // A row that reads what the row before read, without leaving anything
+        // out, comes out the same: copied.
+        if (!keyed && prev && prev->lo == r.lo && prev->hi == r.hi &&
+            std::abs(prev->d - r.d) == 1) {
+            std::memcpy(out, d.px + (size_t)prev->d * d.w + dx0, n * 4);
+            prev = &r;
             continue;
         }
-        for (const Span &c : xs) {
-            uint32_t v = 0xFFFFFFFF;
-            for (int r = row.lo; r <= row.hi; r++) {
-                const uint32_t *in = sp + (size_t)(r - oy) * spitch;
-                for (int i = c.lo; i <= c.hi; i++) v &= in[i - ox];
+        const uint32_t *t = sp + (size_t)(r.lo - oy) * spitch + (xa - ox);
+        if (r.hi > r.lo) {
+            std::memcpy(band.data(), t, band.size() * 4);
+            for (int q = r.lo + 1; q <= r.hi; q++) {
+                const uint32_t *in = sp + (size_t)(q - oy) * spitch + (xa - ox);
+                for (size_t i = 0; i < band.size(); i++) band[i] &= in[i];
             }
-            v &= 0xFFFFFF;
-            if (!keyed || v != key) out[c.d] = v;
+            t = band.data();
         }
+        if (keyed)
+            row<true>(out, t, idx.data(), cnt.data(), n, single, key);
+        else
+            row<false>(out, t, idx.data(), cnt.data(), n, single, key);
+        prev = &r;
     }
     drawn(d);
     return true;
@@ -192,15 +310,17 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     uint32_t px;
     if (!dc || !patpixel(dc, rop, px)) return FALSE;
     Surf s;
-    if (surface(hdc, s)) fill(s, x, y, w, h, px);
+    if (surface(dc, s)) fill(s, x, y, w, h, px);
     return TRUE;
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    Dc *dc = getdc(hdc);
     Surf s;
-    if (!getdc(hdc)) return CLR_INVALID;
+    if (!dc) return CLR_INVALID;
     color &= 0xFFFFFF;
-    if (!surface(hdc, s) || x < 0 || y < 0 || x >= s.w || y >= s.h) return color;
+    if (!surface(dc, s) || (unsigned)x >= (unsigned)s.w || (unsigned)y >= (unsigned)s.h)
+        return color;
     s.px[(size_t)y * s.w + x] = topixel(color);
     drawn(s);
     return color;
@@ -208,7 +328,8 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
     Surf s;
-    if (!surface(hdc, s) || x < 0 || y < 0 || x >= s.w || y >= s.h) return CLR_INVALID;
+    if (!surface(hdc, s) || (unsigned)x >= (unsigned)s.w || (unsigned)y >= (unsigned)s.h)
+        return CLR_INVALID;
     return tocolor(s.px[(size_t)y * s.w + x] & 0xFFFFFF);
 }
 
@@ -235,9 +356,10 @@ BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx,
 } // extern "C"
 
 extern "C" int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
+    Dc *dc = getdc(hdc);
     Surf s;
-    if (!getdc(hdc) || !rect) return 0;
-    if (!surface(hdc, s)) {
+    if (!dc || !rect) return 0;
+    if (!surface(dc, s)) {
         *rect = RECT{0, 0, 0, 0};
         return NULLREGION;
     }

@@ -7,42 +7,49 @@
 namespace dgp {
 
 std::vector<Slot> &slots = *new std::vector<Slot>;
+Slot *table = nullptr;
+uint32_t tablesize = 0;
 static uint32_t freelist = 0; // 1-based index of the first free slot, 0 for none
+
+// A new slot at the end of the table; false when the index bits are used up.
+static bool growtable() {
+    if (slots.size() + 1 >= (size_t(1) << idxbits)) return false;
+    if (slots.capacity() == slots.size()) slots.reserve(slots.size() * 2 + 64);
+    slots.emplace_back();
+    table = slots.data();
+    tablesize = (uint32_t)slots.size();
+    return true;
+}
 
 void *newhandle(Kind kind, void *obj) {
     uint32_t i;
     if (freelist) {
         i = freelist;
-        freelist = slots[i - 1].nextfree;
+        freelist = table[i - 1].nextfree;
     } else {
-        if (slots.size() + 1 >= (size_t(1) << idxbits)) return nullptr;
-        if (slots.capacity() == slots.size()) slots.reserve(slots.size() * 2 + 64);
-        slots.emplace_back();
-        i = (uint32_t)slots.size();
+        if (!growtable()) return nullptr;
+        i = tablesize;
     }
-    Slot &s = slots[i - 1];
+    Slot &s = table[i - 1];
+    const uint64_t v = ((uint64_t)s.gen << idxbits) | i;
+    s.key = (v << 4) | (uint64_t)kind;
     s.kind = kind;
     s.stock = false;
     s.obj = obj;
-    return (void *)(((uintptr_t)s.gen << idxbits) | i);
+    return (void *)(uintptr_t)v;
 }
 
 void freehandle(void *h) {
-    uintptr_t i = (uintptr_t)h & ((uintptr_t(1) << idxbits) - 1);
-    Slot &s = slots[i - 1];
+    uint32_t i = (uint32_t)((uintptr_t)h & ((uintptr_t(1) << idxbits) - 1));
+    Slot &s = table[i - 1];
+    s.key = 0;
     s.kind = Kind::none;
     s.obj = nullptr;
     // Generations stay within what the handle's upper bits can carry.
     s.gen = (s.gen + 1) & (uint32_t)((~uintptr_t(0)) >> idxbits);
     if (s.gen == 0) s.gen = 1;
     s.nextfree = freelist;
-    freelist = (uint32_t)i;
-}
-
-Kind kindof(const void *h) {
-    for (Kind k : {Kind::dc, Kind::brush, Kind::font, Kind::bitmap, Kind::window, Kind::cursor})
-        if (lookup(h, k)) return k;
-    return Kind::none;
+    freelist = i;
 }
 
 // Stock objects: created once, never freed.
@@ -56,16 +63,15 @@ static void *newstock(Kind kind, void *obj) {
 }
 
 static HBRUSH newbrush(COLORREF c) {
-    HBRUSH h = (HBRUSH)newhandle(Kind::brush, nullptr);
+    void *h = newhandle(Kind::brush, nullptr);
     if (!h) return nullptr;
-    Slot *s = lookup(h, Kind::brush);
-    s->color = c & 0xFFFFFF;
-    s->pixel = topixel(c & 0xFFFFFF);
-    return h;
+    Slot &s = table[((uintptr_t)h & ((uintptr_t(1) << idxbits) - 1)) - 1];
+    s.color = c & 0xFFFFFF;
+    s.pixel = topixel(c & 0xFFFFFF);
+    return (HBRUSH)h;
 }
 
-static void initstock() {
-    if (stockbitmap) return;
+static void makestock() {
     stockbitmap = newbitmap(1, 1);
     lookup(stockbitmap, Kind::bitmap)->stock = true;
     const COLORREF brushes[] = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040, 0x000000};
@@ -76,6 +82,10 @@ static void initstock() {
     stockobj[NULL_BRUSH] = newbrush(0); // drawn with nothing, never used for fills here
     lookup(stockobj[NULL_BRUSH], Kind::brush)->stock = true;
     for (int i : {10, 11, 12, 13, 14, 16, 17}) stockobj[i] = newstock(Kind::font, nullptr);
+}
+
+static inline void initstock() {
+    if (!stockbitmap) makestock();
 }
 
 HBITMAP newbitmap(int w, int h) {
@@ -102,11 +112,12 @@ static Dc *newdcobj(HDC *out) {
     return d;
 }
 
-HDC newwindowdc(Window *win, Bitmap *pixels) {
+HDC newwindowdc(Window *win, Drawing *drawing, Bitmap *pixels) {
     HDC h;
     Dc *d = newdcobj(&h);
     if (!d) return nullptr;
     d->win = win;
+    d->drawing = drawing;
     d->target = pixels;
     return h;
 }
@@ -164,19 +175,22 @@ BOOL WINAPI DeleteDC(HDC hdc) {
 
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
     Dc *d = getdc(hdc);
-    if (!d) return nullptr;
-    if (Slot *s = lookup(obj, Kind::brush)) {
+    Slot *s = lookup(obj);
+    if (!d || !s) return nullptr;
+    switch (s->kind) {
+    case Kind::brush: {
         HGDIOBJ old = d->brush;
         d->brush = (HBRUSH)obj;
         d->brushpx = s->pixel;
         return old;
     }
-    if (lookup(obj, Kind::font)) {
+    case Kind::font: {
         HGDIOBJ old = d->font;
         d->font = (HFONT)obj;
         return old;
     }
-    if (Bitmap *b = getbitmap((HBITMAP)obj)) {
+    case Kind::bitmap: {
+        Bitmap *b = static_cast<Bitmap *>(s->obj);
         if (d->win) return nullptr;                            // a window DC draws on its window
         if (obj == d->bitmap) return obj;                      // already there
         if (b->selected && obj != stockbitmap) return nullptr; // held by another DC
@@ -187,7 +201,9 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
         d->target = b;
         return old;
     }
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
@@ -205,18 +221,18 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ obj) {
-    Slot *s = nullptr;
-    for (Kind k : {Kind::brush, Kind::font, Kind::bitmap})
-        if ((s = lookup(obj, k))) break;
+    Slot *s = lookup(obj);
     if (!s) return FALSE;
-    if (s->stock) return TRUE;
     switch (s->kind) {
     case Kind::brush:
+        if (s->stock) return TRUE;
         break;
     case Kind::font:
+        if (s->stock) return TRUE;
         fontfree(static_cast<Font *>(s->obj));
         break;
     case Kind::bitmap: {
+        if (s->stock) return TRUE;
         Bitmap *b = static_cast<Bitmap *>(s->obj);
         if (b->selected) return FALSE; // stays usable through its DC
         delete b;

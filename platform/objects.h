@@ -22,8 +22,19 @@ struct Bitmap {
 struct Font;   // font.cpp
 struct Window; // window.cpp
 
+// What drawing on a window's pixels keeps: whether they changed since they
+// were last presented, and a countdown of writes to the next look at the clock
+// (window.cpp), so a write costs what it costs on a memory DC.
+struct Drawing {
+    bool dirty = false; // drawn on since last presented
+    int left = 0;       // writes before the clock is read again
+    int stride = 1;     // writes between two readings of the clock
+    uint64_t checked = 0;
+};
+
 struct Dc {
     Window *win = nullptr;       // the window DC's window, or none for a memory DC
+    Drawing *drawing = nullptr;  // the window's, or none
     HBITMAP bitmap = nullptr;    // memory DC: the selected bitmap
     Bitmap *target = nullptr;    // where drawing goes (window pixels or the bitmap)
     HBRUSH brush = nullptr;      // selected brush
@@ -33,7 +44,11 @@ struct Dc {
     int bkmode = OPAQUE;
 };
 
+// A slot of the handle table. A live slot's key is its handle shifted left
+// by 4 with the kind in the low bits, so one comparison checks index,
+// generation and kind at once; a free slot's key is 0.
 struct Slot {
+    uint64_t key = 0;
     uint32_t gen = 1;
     Kind kind = Kind::none;
     bool stock = false;
@@ -52,19 +67,29 @@ inline uint32_t topixel(COLORREF c) {
 }
 inline COLORREF tocolor(uint32_t p) { return topixel(p); }
 
-// The handle table.
+// The handle table. `slots` owns the slots; `table` and `tablesize` are its
+// data and size, kept beside it for the lookups on every drawing call.
 extern std::vector<Slot> &slots; // never destroyed: handles outlive static destruction
+extern Slot *table;
+extern uint32_t tablesize;
 constexpr int idxbits = 20;
 
 void *newhandle(Kind kind, void *obj);
 void freehandle(void *h);
+// The live slot behind h, whatever its kind, or none.
+inline Slot *lookup(const void *h) {
+    uintptr_t v = (uintptr_t)h;
+    uint32_t i = (uint32_t)(v & ((uintptr_t(1) << idxbits) - 1)) - 1;
+    if (i >= tablesize) return nullptr;
+    Slot &s = table[i];
+    return (s.key >> 4) == (uint64_t)v ? &s : nullptr;
+}
 inline Slot *lookup(const void *h, Kind kind) {
     uintptr_t v = (uintptr_t)h;
-    uintptr_t i = (v & ((uintptr_t(1) << idxbits) - 1));
-    if (i == 0 || i > slots.size()) return nullptr;
-    Slot &s = slots[i - 1];
-    if (s.kind != kind || (uintptr_t)s.gen != (v >> idxbits)) return nullptr;
-    return &s;
+    uint32_t i = (uint32_t)(v & ((uintptr_t(1) << idxbits) - 1)) - 1;
+    if (i >= tablesize) return nullptr;
+    Slot &s = table[i];
+    return s.key == (((uint64_t)v << 4) | (uint64_t)kind) ? &s : nullptr;
 }
 template <class T> T *get(const void *h, Kind kind) {
     Slot *s = lookup(h, kind);
@@ -72,10 +97,13 @@ template <class T> T *get(const void *h, Kind kind) {
 }
 inline Dc *getdc(HDC h) { return get<Dc>(h, Kind::dc); }
 inline Bitmap *getbitmap(HBITMAP h) { return get<Bitmap>(h, Kind::bitmap); }
-Kind kindof(const void *h);
+inline Kind kindof(const void *h) {
+    Slot *s = lookup(h);
+    return s ? s->kind : Kind::none;
+}
 
 // A DC over a window's pixels (GetDC); freed by ReleaseDC.
-HDC newwindowdc(Window *win, Bitmap *pixels);
+HDC newwindowdc(Window *win, Drawing *drawing, Bitmap *pixels);
 void freedc(HDC h);
 // A bitmap handle over new pixels, white-free: filled with 0 (black).
 HBITMAP newbitmap(int w, int h);
@@ -84,23 +112,25 @@ HBITMAP newbitmap(int w, int h);
 struct Surf {
     uint32_t *px = nullptr;
     int w = 0, h = 0;
-    Window *win = nullptr;
+    Drawing *win = nullptr;
 };
-inline bool surface(HDC hdc, Surf &s) {
-    Dc *d = getdc(hdc);
+inline bool surface(const Dc *d, Surf &s) {
     if (!d || !d->target) return false;
     s.px = d->target->px.data();
     s.w = d->target->w;
     s.h = d->target->h;
-    s.win = d->win;
+    s.win = d->drawing;
     return s.w > 0 && s.h > 0;
 }
+inline bool surface(HDC hdc, Surf &s) { return surface(getdc(hdc), s); }
 
 // Drawing on a window's pixels: presented now and then, and at every pump,
-// poll, sleep, message box and exit (window.cpp).
-void windowdrawn(Window *win);
+// poll, sleep, message box and exit (window.cpp). Between two readings of the
+// clock a write only counts down.
+void windowdrawn(Drawing *win);
 inline void drawn(const Surf &s) {
-    if (s.win) windowdrawn(s.win);
+    Drawing *w = s.win;
+    if (w && (!w->dirty || --w->left <= 0)) windowdrawn(w);
 }
 
 // Fonts (font.cpp).

@@ -9,7 +9,9 @@
 
 namespace dgp {
 
-struct Window {
+// Drawing (objects.h): whether the pixels changed since last presented, and
+// when to look at the clock again.
+struct Window : Drawing {
     SDL_Window *sdl = nullptr;
     HWND hwnd = nullptr;
     WNDPROC proc = nullptr;
@@ -22,7 +24,6 @@ struct Window {
     std::vector<HDC> dcs;    // DCs handed out by GetDC
     bool invalid = true;     // a WM_PAINT is due
     bool erase = true;       // and its BeginPaint erases the client area first
-    bool dirty = false;      // drawn on since last presented
     bool fullscreen = false;
     uint64_t shown = 0; // when the pixels were last presented (ns, monotonic)
 };
