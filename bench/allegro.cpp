@@ -76,7 +76,7 @@ void fillbox(BITMAP *b, int k, int x, int y, int w, int h, int c) {
 template <class F> void add(const char *op, int w, int h, F f) {
     for (int b : {1, 0}) {
         std::string name = std::string("allegro/") + op + "/bai" + std::to_string(b);
-        benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
+        fixed(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
             if (!prepare()) {
                 st.SkipWithError("Allegro 4 could not start");
                 return;
@@ -89,7 +89,7 @@ template <class F> void add(const char *op, int w, int h, F f) {
                 walk.step();
             }
             st.SetItemsProcessed(st.iterations());
-        });
+        }));
     }
 }
 
@@ -190,7 +190,7 @@ void registerpeer() {
     });
     for (int b : {1, 0}) {
         std::string name = "allegro/frame/bai" + std::to_string(b);
-        benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
+        fixed(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
             if (!prepare()) {
                 st.SkipWithError("Allegro 4 could not start");
                 return;
@@ -198,7 +198,7 @@ void registerpeer() {
             int n = 0;
             for (auto _ : st) frame(b == 1 ? 2 : 1, n++);
             st.SetItemsProcessed(st.iterations());
-        });
+        }));
     }
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace bench {
 
@@ -92,12 +93,23 @@ template <class Plot> void circle(int cx, int cy, int r, Plot plot) {
     line(px, py, cx + r - 1, cy, plot);
 }
 
+// With DG_BENCH_ITERATIONS=N in the environment every benchmark runs exactly
+// N iterations, so a profiler (valgrind --tool=callgrind) sees the same work
+// on every run and the count per operation is its total over N.
+int fixediterations();
+template <class B> B *fixed(B *b) {
+    if (int n = fixediterations()) b->Iterations(n);
+    return b;
+}
+
 // Registration, one per translation unit.
 void registerdg();
 void registerpeer(); // nothing where Allegro 4 is not installed
 void registerplain();
 
-// The table of a finished run (table.cpp).
+// The table of a finished run (table.cpp): one row per dg benchmark, in the
+// order they were registered, whatever order they ran in.
+void addrow(const std::string &name);
 void addrun(const char *name, double opspersec);
 void printtable();
 

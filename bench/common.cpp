@@ -2,8 +2,15 @@
 #include "bench.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace bench {
+
+int fixediterations() {
+    const char *v = std::getenv("DG_BENCH_ITERATIONS");
+    int n = v ? std::atoi(v) : 0;
+    return n > 0 ? n : 0;
+}
 
 uint32_t spritepx(int x, int y) {
     // A round blob on the transparent colour: about 60 % of the pixels opaque.

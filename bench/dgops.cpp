@@ -57,7 +57,8 @@ template <class F> void add(const char *op, int where, int w, int h, F f) {
             if (!(where & s)) continue;
             std::string name =
                 std::string("dg/") + op + (s == bb ? "/bb" : "/win") + "/bai" + std::to_string(b);
-            benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
+            addrow(name);
+            fixed(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
                 prepare();
                 setbai(b);
                 HDC hdc = s == bb ? backbuffer : gvram;
@@ -68,7 +69,7 @@ template <class F> void add(const char *op, int where, int w, int h, F f) {
                     walk.step();
                 }
                 st.SetItemsProcessed(st.iterations());
-            });
+            }));
         }
 }
 
@@ -141,13 +142,14 @@ void registerdg() {
 
     for (int b : {1, 0}) {
         std::string name = "dg/frame/bb/bai" + std::to_string(b);
-        benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
+        addrow(name);
+        fixed(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State &st) {
             prepare();
             setbai(b);
             int n = 0;
             for (auto _ : st) frame(n++);
             st.SetItemsProcessed(st.iterations());
-        });
+        }));
     }
 }
 

@@ -12,21 +12,21 @@ namespace bench {
 void registerplain() {
     static std::vector<uint32_t> a((size_t)areaw * areah, 0xFFFFFF), b((size_t)areaw * areah, 0);
     const size_t bytes = a.size() * 4;
-    benchmark::RegisterBenchmark("plain/memset", [=](benchmark::State &st) {
+    fixed(benchmark::RegisterBenchmark("plain/memset", [=](benchmark::State &st) {
         int i = 0;
         for (auto _ : st) {
             std::memset(a.data(), i++ & 0xFF, bytes);
             benchmark::ClobberMemory();
         }
         st.SetBytesProcessed((int64_t)st.iterations() * (int64_t)bytes);
-    });
-    benchmark::RegisterBenchmark("plain/memcpy", [=](benchmark::State &st) {
+    }));
+    fixed(benchmark::RegisterBenchmark("plain/memcpy", [=](benchmark::State &st) {
         for (auto _ : st) {
             std::memcpy(b.data(), a.data(), bytes);
             benchmark::ClobberMemory();
         }
         st.SetBytesProcessed((int64_t)st.iterations() * (int64_t)bytes);
-    });
+    }));
 }
 
 } // namespace bench

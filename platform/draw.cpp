@@ -301,17 +301,35 @@ bool patpixel(Dc *dc, DWORD rop, uint32_t &px) {
     return false;
 }
 
+__attribute__((noinline)) BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD rop) {
+    uint32_t px;
+    if (!dc || !patpixel(dc, rop, px)) return FALSE;
+    Surf s;
+    if (surface(dc, s)) fill(s, x, y, w, h, px);
+    return TRUE;
+}
+
 } // namespace
 
 extern "C" {
 
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     Dc *dc = getdc(hdc);
-    uint32_t px;
-    if (!dc || !patpixel(dc, rop, px)) return FALSE;
-    Surf s;
-    if (surface(dc, s)) fill(s, x, y, w, h, px);
-    return TRUE;
+    if (dc && rop == PATCOPY && w == 2 && h == 2) {
+        // A pixel at double size, wholly on the surface: the hottest fill.
+        const Bitmap *t = dc->target;
+        if (t && x >= 0 && y >= 0 && x < t->w - 1 && y < t->h - 1) {
+            const uint32_t px = dc->brushpx;
+            const size_t pitch = (size_t)t->w;
+            uint32_t *p = const_cast<uint32_t *>(t->px.data()) + (size_t)y * pitch + x;
+            p[0] = p[1] = px;
+            p[pitch] = p[pitch + 1] = px;
+            Drawing *d = dc->drawing;
+            if (d && (!d->dirty || --d->left <= 0)) windowdrawn(d);
+            return TRUE;
+        }
+    }
+    return patblt(dc, x, y, w, h, rop);
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {

@@ -9,7 +9,7 @@ namespace dgp {
 std::vector<Slot> &slots = *new std::vector<Slot>;
 Slot *table = nullptr;
 uint32_t tablesize = 0;
-static uint32_t freelist = 0; // 1-based index of the first free slot, 0 for none
+uint32_t freelist = 0;
 
 // A new slot at the end of the table; false when the index bits are used up.
 static bool growtable() {
@@ -37,19 +37,6 @@ void *newhandle(Kind kind, void *obj) {
     s.stock = false;
     s.obj = obj;
     return (void *)(uintptr_t)v;
-}
-
-void freehandle(void *h) {
-    uint32_t i = (uint32_t)((uintptr_t)h & ((uintptr_t(1) << idxbits) - 1));
-    Slot &s = table[i - 1];
-    s.key = 0;
-    s.kind = Kind::none;
-    s.obj = nullptr;
-    // Generations stay within what the handle's upper bits can carry.
-    s.gen = (s.gen + 1) & (uint32_t)((~uintptr_t(0)) >> idxbits);
-    if (s.gen == 0) s.gen = 1;
-    s.nextfree = freelist;
-    freelist = i;
 }
 
 // Stock objects: created once, never freed.
@@ -136,9 +123,25 @@ using namespace dgp;
 
 extern "C" {
 
-HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
+static HBRUSH __attribute__((noinline)) slowbrush(COLORREF color) {
     initstock();
     return newbrush(color);
+}
+
+// Every fill makes and deletes a brush: a slot from the free list, no
+// allocation.
+HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
+    const uint32_t i = freelist;
+    if (__builtin_expect(!stockbitmap || !i, 0)) return slowbrush(color);
+    Slot &s = table[i - 1];
+    freelist = s.nextfree;
+    const uint64_t v = ((uint64_t)s.gen << idxbits) | i;
+    s.key = (v << 4) | (uint64_t)Kind::brush;
+    s.kind = Kind::brush;
+    s.stock = false;
+    s.color = color & 0xFFFFFF;
+    s.pixel = topixel(color & 0xFFFFFF);
+    return (HBRUSH)(uintptr_t)v;
 }
 
 HGDIOBJ WINAPI GetStockObject(int index) {
@@ -173,17 +176,8 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     return TRUE;
 }
 
-HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
-    Dc *d = getdc(hdc);
-    Slot *s = lookup(obj);
-    if (!d || !s) return nullptr;
+static HGDIOBJ __attribute__((noinline)) selectother(Dc *d, Slot *s, HGDIOBJ obj) {
     switch (s->kind) {
-    case Kind::brush: {
-        HGDIOBJ old = d->brush;
-        d->brush = (HBRUSH)obj;
-        d->brushpx = s->pixel;
-        return old;
-    }
     case Kind::font: {
         HGDIOBJ old = d->font;
         d->font = (HFONT)obj;
@@ -206,6 +200,17 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
     }
 }
 
+HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
+    Dc *d = getdc(hdc);
+    Slot *s = lookup(obj);
+    if (!d || !s) return nullptr;
+    if (s->kind != Kind::brush) return selectother(d, s, obj);
+    HGDIOBJ old = d->brush;
+    d->brush = (HBRUSH)obj;
+    d->brushpx = s->pixel;
+    return old;
+}
+
 HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
     Dc *d = getdc(hdc);
     if (!d) return nullptr;
@@ -220,19 +225,14 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
     return nullptr;
 }
 
-BOOL WINAPI DeleteObject(HGDIOBJ obj) {
-    Slot *s = lookup(obj);
-    if (!s) return FALSE;
+static BOOL __attribute__((noinline)) deleteother(Slot *s, HGDIOBJ obj) {
     switch (s->kind) {
     case Kind::brush:
-        if (s->stock) return TRUE;
         break;
     case Kind::font:
-        if (s->stock) return TRUE;
         fontfree(static_cast<Font *>(s->obj));
         break;
     case Kind::bitmap: {
-        if (s->stock) return TRUE;
         Bitmap *b = static_cast<Bitmap *>(s->obj);
         if (b->selected) return FALSE; // stays usable through its DC
         delete b;
@@ -241,6 +241,15 @@ BOOL WINAPI DeleteObject(HGDIOBJ obj) {
     default:
         return FALSE;
     }
+    freehandle(obj);
+    return TRUE;
+}
+
+BOOL WINAPI DeleteObject(HGDIOBJ obj) {
+    Slot *s = lookup(obj);
+    if (!s) return FALSE;
+    if (s->stock) return s->kind == Kind::brush || s->kind == Kind::font || s->kind == Kind::bitmap;
+    if (s->kind != Kind::brush) return deleteother(s, obj);
     freehandle(obj);
     return TRUE;
 }

@@ -53,11 +53,11 @@ struct Slot {
     Kind kind = Kind::none;
     bool stock = false;
     uint32_t nextfree = 0;
+    uint32_t pixel = 0; // brush colour as a pixel
     union {
         COLORREF color; // brush
         void *obj;      // Dc, Font, Bitmap, Window
     };
-    uint32_t pixel = 0; // brush colour as a pixel
     Slot() : obj(nullptr) {}
 };
 
@@ -75,7 +75,23 @@ extern uint32_t tablesize;
 constexpr int idxbits = 20;
 
 void *newhandle(Kind kind, void *obj);
-void freehandle(void *h);
+extern uint32_t freelist; // 1-based index of the first free slot, 0 for none
+inline uint32_t slotindex(const void *h) {
+    return (uint32_t)((uintptr_t)h & ((uintptr_t(1) << idxbits) - 1));
+}
+// Gives the slot of a live handle back; the handle is stale from now on.
+inline void freehandle(void *h) {
+    const uint32_t i = slotindex(h);
+    Slot &s = table[i - 1];
+    s.key = 0;
+    s.kind = Kind::none;
+    s.obj = nullptr;
+    // Generations stay within what the handle's upper bits can carry.
+    s.gen = (s.gen + 1) & (uint32_t)((~uintptr_t(0)) >> idxbits);
+    if (s.gen == 0) s.gen = 1;
+    s.nextfree = freelist;
+    freelist = i;
+}
 // The live slot behind h, whatever its kind, or none.
 inline Slot *lookup(const void *h) {
     uintptr_t v = (uintptr_t)h;
