@@ -179,6 +179,70 @@ void translate(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, 
         }
 }
 
+// One row of target pixels from a row that was built for it: copied, or with
+// `keyed` only where the pixel is not `key`.
+inline void putrow(uint32_t *out, const uint32_t *in, size_t n, bool keyed, uint32_t key) {
+    if (!keyed) {
+        std::memcpy(out, in, n * 4);
+        return;
+    }
+    for (size_t i = 0; i < n; i++) out[i] = in[i] == key ? out[i] : in[i];
+}
+
+// Twice the source size on both axes, left to right and top down: target
+// step k takes source step k / 2 (the centre of its span, as the general walk
+// finds it), and the target pixels whose source pixel is off the source
+// surface stay as they are.
+void doubled(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy, bool keyed,
+             uint32_t key) {
+    // Steps k on the target surface whose source pixel is on the source surface.
+    const i64 kx0 = std::max<i64>({0, -x, -2 * sx}),
+              kx1 = std::min<i64>({w, d.w - x, 2 * (s.w - sx)});
+    const i64 ky0 = std::max<i64>({0, -y, -2 * sy}),
+              ky1 = std::min<i64>({h, d.h - y, 2 * (s.h - sy)});
+    if (kx0 >= kx1 || ky0 >= ky1) return;
+    const size_t n = (size_t)(kx1 - kx0);
+    static std::vector<uint32_t> line;
+    line.resize(n);
+    uint32_t *tmp = line.data();
+    i64 built = -1; // the source row `line` holds
+    for (i64 k = ky0; k < ky1; k++) {
+        const i64 r = sy + (k >> 1);
+        if (r != built) {
+            const uint32_t *p = s.px + (size_t)r * s.w + (size_t)(sx + (kx0 >> 1));
+            size_t i = 0;
+            if (kx0 & 1) tmp[i++] = *p++ & 0xFFFFFF;
+            for (; i + 2 <= n; i += 2, p++) tmp[i] = tmp[i + 1] = *p & 0xFFFFFF;
+            if (i < n) tmp[i] = *p & 0xFFFFFF;
+            built = r;
+        }
+        putrow(d.px + (size_t)(y + k) * d.w + (size_t)(x + kx0), tmp, n, keyed, key);
+    }
+    drawn(d);
+}
+
+// Half the source size on both axes, left to right and top down, with the
+// source rectangle on the source surface: target pixel k combines source
+// pixels 2k and 2k + 1 of both axes with AND.
+void halved(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy, bool keyed,
+            uint32_t key) {
+    const i64 kx0 = std::max<i64>(0, -x), kx1 = std::min<i64>(w, d.w - x);
+    const i64 ky0 = std::max<i64>(0, -y), ky1 = std::min<i64>(h, d.h - y);
+    if (kx0 >= kx1 || ky0 >= ky1) return;
+    const size_t n = (size_t)(kx1 - kx0);
+    static std::vector<uint32_t> line;
+    line.resize(n);
+    uint32_t *tmp = line.data();
+    for (i64 k = ky0; k < ky1; k++) {
+        const uint32_t *a = s.px + (size_t)(sy + 2 * k) * s.w + (size_t)(sx + 2 * kx0);
+        const uint32_t *b = a + s.w;
+        for (size_t i = 0; i < n; i++)
+            tmp[i] = a[2 * i] & a[2 * i + 1] & b[2 * i] & b[2 * i + 1] & 0xFFFFFF;
+        putrow(d.px + (size_t)(y + k) * d.w + (size_t)(x + kx0), tmp, n, keyed, key);
+    }
+    drawn(d);
+}
+
 // Copies (src, sx, sy, sw, sh) onto (dst, x, y, w, h); with `keyed`, source
 // results equal to `key` are left out.
 bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, i64 sh, bool keyed,
@@ -207,6 +271,16 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
                   s.px + (size_t)(sy0 + b0) * s.w + (size_t)(sx0 + a0), (size_t)s.w,
                   (size_t)(a1 - a0), (size_t)(b1 - b0), keyed, key);
         drawn(d);
+        return true;
+    }
+
+    if (s.px != d.px && w > 0 && h > 0 && w == 2 * sw && h == 2 * sh) {
+        doubled(d, x, y, w, h, s, sx, sy, keyed, key);
+        return true;
+    }
+    if (s.px != d.px && w > 0 && h > 0 && sw == 2 * w && sh == 2 * h && sx >= 0 && sy >= 0 &&
+        sx + sw <= s.w && sy + sh <= s.h) {
+        halved(d, x, y, w, h, s, sx, sy, keyed, key);
         return true;
     }
 

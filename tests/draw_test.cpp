@@ -232,6 +232,97 @@ TEST(Copies, StretchMatchesCentreSampling) {
     EXPECT_EQ(GetPixel(dst.dc, 2, 0), RGB(1, 0x80, 0));
 }
 
+// The source steps that land on target step k of one axis in the default
+// stretch mode: the one at the centre of the target pixel's span, or, when
+// shrinking, every one whose centre falls on it.
+std::vector<int> taken(int k, int dlen, int slen) {
+    std::vector<int> j;
+    if (dlen >= slen)
+        j.push_back((2 * k + 1) * slen / (2 * dlen));
+    else
+        for (int i = 0; i < slen; i++)
+            if ((2 * i + 1) * dlen / (2 * slen) == k) j.push_back(i);
+    return j;
+}
+
+// Copies of every shape (1 : 1, 2 : 1, 1 : 2, uneven; mirrored; placed off
+// the target's edges; from inside the source and from over its edges) give
+// the pixels the per-pixel rule gives, with and without a transparent colour.
+TEST(Copies, EveryShapeMatchesThePerPixelRule) {
+    const int sw0 = 9, sh0 = 7, dw0 = 24, dh0 = 16;
+    Surface src(sw0, sh0), dst(dw0, dh0);
+    auto srcpx = [](int x, int y) -> COLORREF {
+        if ((x * 3 + y) % 5 == 0) return RGB(9, 9, 9); // the transparent colour
+        return RGB((x * 37 + y * 11) & 0xFF, (x * 5 ^ y * 13) & 0xFF, 0x80 | (x + y * 9));
+    };
+    auto back = [](int x, int y) -> COLORREF { return RGB(x * 10, y * 15, 0x33); };
+    for (int y = 0; y < sh0; y++)
+        for (int x = 0; x < sw0; x++) SetPixel(src.dc, x, y, srcpx(x, y));
+    const COLORREF key = RGB(9, 9, 9);
+    struct Shape {
+        int w, h, sw, sh;
+    };
+    const Shape shapes[] = {{8, 6, 4, 3},   {10, 14, 5, 7}, {6, 4, 6, 4},  {9, 7, 9, 7},
+                            {4, 3, 8, 6},   {3, 2, 6, 4},   {7, 4, 3, 5},  {5, 9, 9, 2},
+                            {-8, 6, 4, 3},  {8, -6, 4, 3},  {-3, 2, 6, 4}, {6, 4, -6, 4},
+                            {-6, -4, 3, 2}, {4, 3, -8, -6}};
+    const int xs[] = {-5, 0, 3, 19}, ys[] = {-3, 2, 12};
+    const std::pair<int, int> origins[] = {{0, 0}, {1, 2}, {-1, 3}, {5, 4}};
+    int cases = 0;
+    for (const Shape &sp : shapes)
+        for (int x : xs)
+            for (int y : ys)
+                for (auto o : origins)
+                    for (int transparent = 0; transparent < 2; transparent++) {
+                        const bool negative = sp.w < 0 || sp.h < 0 || sp.sw < 0 || sp.sh < 0;
+                        if (transparent && negative) continue; // refused by TransparentBlt
+                        for (int py = 0; py < dh0; py++)
+                            for (int px = 0; px < dw0; px++) SetPixel(dst.dc, px, py, back(px, py));
+                        if (transparent)
+                            TransparentBlt(dst.dc, x, y, sp.w, sp.h, src.dc, o.first, o.second,
+                                           sp.sw, sp.sh, key);
+                        else
+                            StretchBlt(dst.dc, x, y, sp.w, sp.h, src.dc, o.first, o.second, sp.sw,
+                                       sp.sh, SRCCOPY);
+                        std::vector<COLORREF> want((size_t)dw0 * dh0);
+                        for (int py = 0; py < dh0; py++)
+                            for (int px = 0; px < dw0; px++) want[py * dw0 + px] = back(px, py);
+                        const int dx = sp.w < 0 ? -1 : 1, dy = sp.h < 0 ? -1 : 1;
+                        const int ex = sp.sw < 0 ? -1 : 1, ey = sp.sh < 0 ? -1 : 1;
+                        for (int ky = 0; ky < abs(sp.h); ky++)
+                            for (int kx = 0; kx < abs(sp.w); kx++) {
+                                const int tx = x + dx * kx, ty = y + dy * ky;
+                                if (tx < 0 || ty < 0 || tx >= dw0 || ty >= dh0) continue;
+                                COLORREF v = 0xFFFFFF;
+                                bool any = false, anyx = false, anyy = false;
+                                for (int jy : taken(ky, abs(sp.h), abs(sp.sh))) {
+                                    const int sy = o.second + ey * jy;
+                                    if (sy < 0 || sy >= sh0) continue;
+                                    anyy = true;
+                                    for (int jx : taken(kx, abs(sp.w), abs(sp.sw))) {
+                                        const int sx = o.first + ex * jx;
+                                        if (sx < 0 || sx >= sw0) continue;
+                                        anyx = true;
+                                        v &= srcpx(sx, sy);
+                                        any = true;
+                                    }
+                                }
+                                if (!any || !anyx || !anyy) continue;
+                                if (transparent && v == key) continue;
+                                want[ty * dw0 + tx] = v;
+                            }
+                        for (int py = 0; py < dh0; py++)
+                            for (int px = 0; px < dw0; px++)
+                                ASSERT_EQ(GetPixel(dst.dc, px, py), want[py * dw0 + px])
+                                    << (transparent ? "TransparentBlt" : "StretchBlt") << " to ("
+                                    << x << ", " << y << ", " << sp.w << ", " << sp.h << ") from ("
+                                    << o.first << ", " << o.second << ", " << sp.sw << ", " << sp.sh
+                                    << ") at " << px << ", " << py;
+                        cases++;
+                    }
+    EXPECT_GT(cases, 500);
+}
+
 TEST(BackBuffer, WhiteWhenNewFlipShowsBlock) {
     Scale s(1);
     HDC bb = dg_createBB();
