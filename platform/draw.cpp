@@ -408,21 +408,22 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     Dc *dc = getdc(hdc);
-    Surf s;
     if (!dc) return CLR_INVALID;
     color &= 0xFFFFFF;
-    if (!surface(dc, s) || (unsigned)x >= (unsigned)s.w || (unsigned)y >= (unsigned)s.h)
-        return color;
-    s.px[(size_t)y * s.w + x] = topixel(color);
-    drawn(s);
+    const Bitmap *t = dc->target;
+    // Unsigned, a negative coordinate is past every edge too.
+    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return color;
+    const_cast<uint32_t *>(t->px.data())[(size_t)y * (size_t)t->w + (size_t)x] = topixel(color);
+    Drawing *d = dc->drawing;
+    if (d && (!d->dirty || --d->left <= 0)) windowdrawn(d);
     return color;
 }
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
-    Surf s;
-    if (!surface(hdc, s) || (unsigned)x >= (unsigned)s.w || (unsigned)y >= (unsigned)s.h)
-        return CLR_INVALID;
-    return tocolor(s.px[(size_t)y * s.w + x] & 0xFFFFFF);
+    Dc *dc = getdc(hdc);
+    const Bitmap *t = dc ? dc->target : nullptr;
+    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return CLR_INVALID;
+    return tocolor(t->px[(size_t)y * (size_t)t->w + (size_t)x]);
 }
 
 BOOL WINAPI BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD rop) {
@@ -449,12 +450,12 @@ BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx,
 
 extern "C" int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
     Dc *dc = getdc(hdc);
-    Surf s;
     if (!dc || !rect) return 0;
-    if (!surface(dc, s)) {
+    const Bitmap *t = dc->target;
+    if (!t || t->w <= 0 || t->h <= 0) {
         *rect = RECT{0, 0, 0, 0};
         return NULLREGION;
     }
-    *rect = RECT{0, 0, s.w, s.h};
+    *rect = RECT{0, 0, t->w, t->h};
     return SIMPLEREGION;
 }

@@ -63,7 +63,11 @@ struct Slot {
 
 // COLORREF 0x00BBGGRR <-> pixel 0x00RRGGBB.
 inline uint32_t topixel(COLORREF c) {
+#if defined(__GNUC__)
+    return __builtin_bswap32(c) >> 8; // the byte order reversed, the top byte dropped
+#else
     return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+#endif
 }
 inline COLORREF tocolor(uint32_t p) { return topixel(p); }
 
