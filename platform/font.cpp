@@ -212,18 +212,13 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int len) {
     for (int i = 0; i < len && cx < s.w;) {
         int n = charlen(p + i, (size_t)(len - i));
         const Glyph &g = glyph(f, p + i, n);
-        // The glyph's columns on the surface, found once for all its rows.
-        const long long left = cx + g.left;
-        const int gx0 = (int)std::min<long long>(g.w, std::max<long long>(0, -left));
-        const int gx1 =
-            (int)std::max<long long>(0, std::min<long long>(g.w, (long long)s.w - left));
-        for (int gy = 0; gy < g.h && gx0 < gx1; gy++) {
+        for (int gy = 0; gy < g.h; gy++) {
             long long py = (long long)y + g.top + gy;
             if (py < 0 || py >= s.h) continue;
-            const uint8_t *on = g.on.data() + (size_t)gy * g.w + gx0;
-            uint32_t *row = s.px + (py * s.w + left + gx0);
-            for (int i = 0; i < gx1 - gx0; i++)
-                if (on[i]) row[i] = fg;
+            for (int gx = 0; gx < g.w; gx++) {
+                long long px = cx + g.left + gx;
+                if (px >= 0 && px < s.w && g.on[(size_t)gy * g.w + gx]) s.px[py * s.w + px] = fg;
+            }
         }
         cx += (long long)f->w * n;
         i += n;
