@@ -9,8 +9,15 @@ namespace {
 
 typedef __int128 i128;
 
-i128 floordiv(i128 a, i128 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-i128 ceildiv(i128 a, i128 b) { return -floordiv(-a, b); }
+template <class T> T floordiv(T a, T b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+template <class T> T ceildiv(T a, T b) { return -floordiv<T>(-a, b); }
+
+// The steps t0 .. t1 whose minor offset floor(t * m / n) lies in [q0, q1],
+// in T, which must hold (|q| + 1) * n.
+template <class T> void minorrange(T q0, T q1, i64 n, i64 m, i128 &t0, i128 &t1) {
+    t0 = std::max<i128>(t0, ceildiv<T>(q0 * n, m));
+    t1 = std::min<i128>(t1, ceildiv<T>((q1 + 1) * n, m) - 1);
+}
 
 // The general case along the major axis: point t (t = 0 .. n) is
 // (a1 + sa * t, b1 + sb * floor(t * m / n)), with 0 < m <= n; the error term
@@ -33,12 +40,23 @@ void walk(HDC hdc, i64 a1, i64 sa, i64 b1, i64 sb, i64 n, i64 m, bool xmajor, sh
     // Steps whose minor offset q = floor(t * m / n) is in [q0, q1].
     i128 q0 = sb > 0 ? (i128)blo - b1 : (i128)b1 - bhi;
     i128 q1 = sb > 0 ? (i128)bhi - b1 : (i128)b1 - blo;
-    t0 = std::max<i128>(t0, ceildiv(q0 * n, m));
-    t1 = std::min<i128>(t1, ceildiv((q1 + 1) * n, m) - 1);
+    // Lines on a screen stay far inside 64 bits; only far-off ones need 128.
+    const i64 small = (i64)1 << 30;
+    const bool fits = n < small && q0 > -small && q0 < small && q1 > -small && q1 < small;
+    if (fits)
+        minorrange<i64>((i64)q0, (i64)q1, n, m, t0, t1);
+    else
+        minorrange<i128>(q0, q1, n, m, t0, t1);
     if (t0 > t1) return;
     i64 t = (i64)t0;
-    i64 q = (i64)floordiv((i128)t * m, n);
-    i64 e = (i64)((i128)t * m - (i128)q * n);
+    i64 q, e;
+    if (fits) { // t <= n < 2^30 and m <= n
+        q = floordiv<i64>(t * m, n);
+        e = t * m - q * n;
+    } else {
+        q = (i64)floordiv<i128>((i128)t * m, n);
+        e = (i64)((i128)t * m - (i128)q * n);
+    }
     i64 a = a1 + sa * t, b = b1 + sb * q;
     for (; t <= (i64)t1; t++) {
         if (xmajor)
@@ -82,15 +100,25 @@ void dg_line(HDC hdc, int x1, int y1, int x2, int y2, short color) {
 }
 
 void dg_circle(HDC hdc, int cx, int cy, int r, short color) {
+    // The cosine and sine of every whole degree, worked out once.
+    static const struct Turn {
+        double c[360], s[360];
+        Turn() {
+            for (int d = 0; d < 360; d++) {
+                double a = d * 3.1415926535 / 180.0;
+                c[d] = std::cos(a);
+                s[d] = std::sin(a);
+            }
+        }
+    } turn;
     // The polygon starts and ends one pixel left of the rightmost point.
     const i64 sx = (i64)cx + r - 1, sy = cy;
     i64 px = sx, py = sy;
     for (int d = 1; d < 360; d++) {
-        double a = d * 3.1415926535 / 180.0;
         // Every value here lies within twice the 32-bit range, so the
         // truncation towards zero is exact in 64 bits.
-        i64 nx = (i64)(cx + r * std::cos(a));
-        i64 ny = (i64)(cy + r * std::sin(a));
+        i64 nx = (i64)(cx + r * turn.c[d]);
+        i64 ny = (i64)(cy + r * turn.s[d]);
         dg_line64(hdc, px, py, nx, ny, color);
         px = nx;
         py = ny;
