@@ -398,8 +398,7 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
             uint32_t *p = const_cast<uint32_t *>(t->px.data()) + (size_t)y * pitch + x;
             p[0] = p[1] = px;
             p[pitch] = p[pitch + 1] = px;
-            Drawing *d = dc->drawing;
-            if (d && (!d->dirty || --d->left <= 0)) windowdrawn(d);
+            drawnon(dc->drawing);
             return TRUE;
         }
     }
@@ -414,8 +413,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     // Unsigned, a negative coordinate is past every edge too.
     if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return color;
     const_cast<uint32_t *>(t->px.data())[(size_t)y * (size_t)t->w + (size_t)x] = topixel(color);
-    Drawing *d = dc->drawing;
-    if (d && (!d->dirty || --d->left <= 0)) windowdrawn(d);
+    drawnon(dc->drawing);
     return color;
 }
 

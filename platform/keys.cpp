@@ -113,9 +113,8 @@ void dgp_testpress(int vk, int down) {
 
 SHORT WINAPI GetAsyncKeyState(int vk) {
     if (vk < 0 || vk >= 256) return 0;
-    dgp::pollevents();
+    dgp::polled();
     dgp::Window *w = dgp::mainwindow();
-    if (w) dgp::refresh(w);
     if (unsigned char f = forced[vk].load(std::memory_order_relaxed))
         return f == 1 ? (SHORT)0x8000 : 0;
     SDL_Window *sdl = w ? w->sdl : nullptr;

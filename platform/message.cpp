@@ -128,8 +128,7 @@ using namespace dgp;
 extern "C" {
 
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove) {
-    pollevents();
-    refresh(mainwindow());
+    polled();
     for (auto it = queue.begin(); it != queue.end(); ++it) {
         if (!matches(*it, hwnd, first, last)) continue;
         if (msg) *msg = *it;

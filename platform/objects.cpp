@@ -11,32 +11,15 @@ Slot *table = nullptr;
 uint32_t tablesize = 0;
 uint32_t freelist = 0;
 
-// A new slot at the end of the table; false when the index bits are used up.
-static bool growtable() {
+bool growtable() {
     if (slots.size() + 1 >= (size_t(1) << idxbits)) return false;
     if (slots.capacity() == slots.size()) slots.reserve(slots.size() * 2 + 64);
     slots.emplace_back();
     table = slots.data();
     tablesize = (uint32_t)slots.size();
+    table[tablesize - 1].nextfree = freelist;
+    freelist = tablesize;
     return true;
-}
-
-void *newhandle(Kind kind, void *obj) {
-    uint32_t i;
-    if (freelist) {
-        i = freelist;
-        freelist = table[i - 1].nextfree;
-    } else {
-        if (!growtable()) return nullptr;
-        i = tablesize;
-    }
-    Slot &s = table[i - 1];
-    const uint64_t v = ((uint64_t)s.gen << idxbits) | i;
-    s.key = (v << 4) | (uint64_t)kind;
-    s.kind = kind;
-    s.stock = false;
-    s.obj = obj;
-    return (void *)(uintptr_t)v;
 }
 
 // Stock objects: created once, never freed.
@@ -44,21 +27,24 @@ static HGDIOBJ stockobj[32];
 static HBITMAP stockbitmap; // the 1 x 1 bitmap a new memory DC holds
 
 static void *newstock(Kind kind, void *obj) {
-    void *h = newhandle(kind, obj);
-    lookup(h, kind)->stock = true;
+    Slot *s;
+    void *h = newhandle(kind, obj, &s);
+    if (h) s->stock = true;
     return h;
 }
 
-static HBRUSH newbrush(COLORREF c) {
-    void *h = newhandle(Kind::brush, nullptr);
+// Every fill makes and deletes a brush: a slot from the free list, no
+// allocation.
+static inline HBRUSH newbrush(COLORREF c) {
+    Slot *s;
+    void *h = newhandle(Kind::brush, nullptr, &s);
     if (!h) return nullptr;
-    Slot &s = table[((uintptr_t)h & ((uintptr_t(1) << idxbits) - 1)) - 1];
-    s.color = c & 0xFFFFFF;
-    s.pixel = topixel(c & 0xFFFFFF);
+    s->color = c & 0xFFFFFF;
+    s->pixel = topixel(c & 0xFFFFFF);
     return (HBRUSH)h;
 }
 
-static void makestock() {
+static __attribute__((noinline, cold)) void makestock() {
     stockbitmap = newbitmap(1, 1);
     lookup(stockbitmap, Kind::bitmap)->stock = true;
     const COLORREF brushes[] = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040, 0x000000};
@@ -72,7 +58,7 @@ static void makestock() {
 }
 
 static inline void initstock() {
-    if (!stockbitmap) makestock();
+    if (__builtin_expect(!stockbitmap, 0)) makestock();
 }
 
 HBITMAP newbitmap(int w, int h) {
@@ -123,25 +109,15 @@ using namespace dgp;
 
 extern "C" {
 
-static HBRUSH __attribute__((noinline)) slowbrush(COLORREF color) {
+static __attribute__((noinline)) HBRUSH firstbrush(COLORREF color) {
     initstock();
     return newbrush(color);
 }
 
-// Every fill makes and deletes a brush: a slot from the free list, no
-// allocation.
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-    const uint32_t i = freelist;
-    if (__builtin_expect(!stockbitmap || !i, 0)) return slowbrush(color);
-    Slot &s = table[i - 1];
-    freelist = s.nextfree;
-    const uint64_t v = ((uint64_t)s.gen << idxbits) | i;
-    s.key = (v << 4) | (uint64_t)Kind::brush;
-    s.kind = Kind::brush;
-    s.stock = false;
-    s.color = color & 0xFFFFFF;
-    s.pixel = topixel(color & 0xFFFFFF);
-    return (HBRUSH)(uintptr_t)v;
+    // Past the first use, with a free slot, nothing is called.
+    if (__builtin_expect(!stockbitmap || !freelist, 0)) return firstbrush(color);
+    return newbrush(color);
 }
 
 HGDIOBJ WINAPI GetStockObject(int index) {

@@ -78,10 +78,26 @@ extern Slot *table;
 extern uint32_t tablesize;
 constexpr int idxbits = 20;
 
-void *newhandle(Kind kind, void *obj);
 extern uint32_t freelist; // 1-based index of the first free slot, 0 for none
 inline uint32_t slotindex(const void *h) {
     return (uint32_t)((uintptr_t)h & ((uintptr_t(1) << idxbits) - 1));
+}
+// Puts a new slot on the free list; false when the index bits are used up.
+bool growtable();
+// A live handle of the given kind in a slot from the free list (no
+// allocation while the list has one), or none; *slot is its slot.
+inline void *newhandle(Kind kind, void *obj, Slot **slot = nullptr) {
+    if (__builtin_expect(!freelist, 0) && !growtable()) return nullptr;
+    const uint32_t i = freelist;
+    Slot &s = table[i - 1];
+    freelist = s.nextfree;
+    const uint64_t v = ((uint64_t)s.gen << idxbits) | i;
+    s.key = (v << 4) | (uint64_t)kind;
+    s.kind = kind;
+    s.stock = false;
+    s.obj = obj;
+    if (slot) *slot = &s;
+    return (void *)(uintptr_t)v;
 }
 // Gives the slot of a live handle back; the handle is stale from now on.
 inline void freehandle(void *h) {
@@ -98,18 +114,16 @@ inline void freehandle(void *h) {
 }
 // The live slot behind h, whatever its kind, or none.
 inline Slot *lookup(const void *h) {
-    uintptr_t v = (uintptr_t)h;
-    uint32_t i = (uint32_t)(v & ((uintptr_t(1) << idxbits) - 1)) - 1;
+    const uint32_t i = slotindex(h) - 1; // handle 0 wraps past every slot
     if (i >= tablesize) return nullptr;
     Slot &s = table[i];
-    return (s.key >> 4) == (uint64_t)v ? &s : nullptr;
+    return (s.key >> 4) == (uint64_t)(uintptr_t)h ? &s : nullptr;
 }
 inline Slot *lookup(const void *h, Kind kind) {
-    uintptr_t v = (uintptr_t)h;
-    uint32_t i = (uint32_t)(v & ((uintptr_t(1) << idxbits) - 1)) - 1;
+    const uint32_t i = slotindex(h) - 1;
     if (i >= tablesize) return nullptr;
     Slot &s = table[i];
-    return s.key == (((uint64_t)v << 4) | (uint64_t)kind) ? &s : nullptr;
+    return s.key == (((uint64_t)(uintptr_t)h << 4) | (uint64_t)kind) ? &s : nullptr;
 }
 template <class T> T *get(const void *h, Kind kind) {
     Slot *s = lookup(h, kind);
@@ -148,10 +162,10 @@ inline bool surface(HDC hdc, Surf &s) { return surface(getdc(hdc), s); }
 // poll, sleep, message box and exit (window.cpp). Between two readings of the
 // clock a write only counts down.
 void windowdrawn(Drawing *win);
-inline void drawn(const Surf &s) {
-    Drawing *w = s.win;
+inline void drawnon(Drawing *w) { // w: a window's, or none for a memory DC
     if (w && (!w->dirty || --w->left <= 0)) windowdrawn(w);
 }
+inline void drawn(const Surf &s) { drawnon(s.win); }
 
 // Fonts (font.cpp).
 void fontfree(Font *f);

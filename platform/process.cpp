@@ -16,8 +16,7 @@ extern "C" {
 
 void WINAPI Sleep(DWORD ms) {
     // A pause is a moment the program shows what it drew.
-    dgp::pollevents();
-    dgp::refresh(dgp::mainwindow());
+    dgp::polled();
     if (ms == 0)
         sched_yield();
     else

@@ -115,7 +115,9 @@ void present(Window *w) {
     SDL_UpdateWindowSurface(w->sdl);
 }
 
-void refresh(Window *w) {
+void polled() {
+    pollevents();
+    Window *w = mainwindow();
     if (!w) return;
     if (!w->dirty && now() - w->shown >= 250000000) w->dirty = true;
     present(w);

@@ -31,13 +31,14 @@ struct Window : Drawing {
 Window *window(HWND h);  // the window behind a handle, or none
 Window *mainwindow();    // the program's window, or none
 void present(Window *w); // show the pixels now if they changed since last time
-// Where the program polls or pauses: present what changed, and every quarter
-// of a second the whole client area again. An X server without backing store
-// may drop a window's contents right after mapping it without an expose
-// event for it, so the window shows itself again rather than stay blank.
-void refresh(Window *w);
-void pollevents(); // read pending SDL events into key state and the message queue
-void initsdl();    // SDL's video, once
+void pollevents();       // read pending SDL events into key state and the message queue
+// The program polls keys or messages, or pauses: pending events are read,
+// what changed is presented, and every quarter of a second the whole client
+// area again. An X server without backing store may drop a window's contents
+// right after mapping it without an expose event for it, so the window shows
+// itself again rather than stay blank.
+void polled();
+void initsdl(); // SDL's video, once
 
 // The frame that a style puts around the client area.
 RECT frame(DWORD style);
