@@ -7,9 +7,9 @@
 #   unless set otherwise), so a UTF-8 source can write "こんにちは" and the window
 #   shows it. Set DG_EXEC_CHARSET to an empty value to keep the compiler's own;
 #   other compilers keep theirs (clang has only UTF-8).
-# - On Windows: the C and C++ runtimes linked in (the executable needs only the
-#   system's own DLLs) and an application manifest that declares it DPI-aware, so
-#   Windows shows its pixels one to one instead of stretching the window.
+# - On Windows: an application manifest that declares it DPI-aware, so Windows
+#   shows its pixels one to one instead of stretching the window. (dg::dg itself
+#   links the C and C++ runtimes in: the executable needs only the system's DLLs.)
 # It adds no warning options: those stay the program's own choice.
 set(DG_EXEC_CHARSET CP932 CACHE STRING
     "Execution character set of dg programs' string literals (GCC); empty for the compiler's own")
@@ -24,9 +24,6 @@ function(dg_add_program name)
   endif()
   if(WIN32)
     target_link_libraries(${name} PRIVATE dg::manifest)
-    if(MINGW)
-      target_link_options(${name} PRIVATE -static)
-    endif()
   endif()
 
   # dg's own programs (added by dg's project itself) get its strict flags and
