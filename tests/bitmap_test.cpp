@@ -14,10 +14,47 @@ namespace {
 
 std::string suite(const char *name) { return std::string(DG_BMPSUITE) + "/" + name; }
 
+// v as n little-endian bytes at f[at].
+void put(std::vector<unsigned char> &f, size_t at, unsigned v, int n) {
+    for (int i = 0; i < n; i++) f[at + i] = (unsigned char)(v >> (8 * i));
+}
+
+// The file and info headers of a w x h picture of `bits` bits per pixel with
+// `colors` palette entries (all zero) and `data` bytes after them; the data's
+// size is recorded for compressed pictures only, as encoders do.
+std::vector<unsigned char> headers(int w, int h, int bits, unsigned comp, unsigned colors,
+                                   size_t data) {
+    std::vector<unsigned char> f(14 + 40 + 4 * colors, 0);
+    f[0] = 'B';
+    f[1] = 'M';
+    put(f, 2, (unsigned)(f.size() + data), 4);
+    put(f, 10, (unsigned)f.size(), 4);
+    put(f, 14, 40, 4);
+    put(f, 18, (unsigned)w, 4);
+    put(f, 22, (unsigned)h, 4);
+    put(f, 26, 1, 2);
+    put(f, 28, (unsigned)bits, 2);
+    put(f, 30, comp, 4);
+    if (comp) put(f, 34, (unsigned)data, 4);
+    put(f, 46, colors, 4);
+    return f;
+}
+
+bool writefile(const char *path, const std::vector<unsigned char> &f) {
+    FILE *out = std::fopen(path, "wb");
+    if (!out) return false;
+    bool ok = std::fwrite(f.data(), 1, f.size(), out) == f.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+HBITMAP load(const std::string &path) {
+    return (HBITMAP)LoadImageA(GetModuleHandleA(nullptr), path.c_str(), IMAGE_BITMAP, 0, 0,
+                               LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+}
+
 // Every pixel of a loaded surface, or none when it does not load.
 std::vector<COLORREF> pixels(const std::string &path, int w, int h) {
-    HBITMAP b = (HBITMAP)LoadImageA(GetModuleHandleA(nullptr), path.c_str(), IMAGE_BITMAP, 0, 0,
-                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HBITMAP b = load(path);
     std::vector<COLORREF> out;
     if (!b) return out;
     HDC dc = CreateCompatibleDC(nullptr);
@@ -128,9 +165,7 @@ TEST(Bitmaps, BadAndQuestionableFilesAreHarmless) {
                            "q/rgba32h56.bmp",
                            "q/rgba64.bmp"};
     for (const char *f : files) {
-        HANDLE h = LoadImageA(GetModuleHandleA(nullptr), suite(f).c_str(), IMAGE_BITMAP, 0, 0,
-                              LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-        if (h) DeleteObject(h);
+        if (HBITMAP h = load(suite(f))) DeleteObject(h);
     }
     SUCCEED();
 }
@@ -140,27 +175,12 @@ TEST(Bitmaps, BadAndQuestionableFilesAreHarmless) {
 TEST(Bitmaps, SmallFileClaimingHugePictureIsRefusedQuickly) {
     openwindow();
     // 394 bytes: headers for 30000 x 30000 at 32 bits, then a little data.
-    std::vector<unsigned char> f(394, 0);
-    auto put = [&](int at, unsigned v, int n) {
-        for (int i = 0; i < n; i++) f[at + i] = (unsigned char)(v >> (8 * i));
-    };
-    f[0] = 'B';
-    f[1] = 'M';
-    put(2, 394, 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, 30000, 4);
-    put(22, 30000, 4);
-    put(26, 1, 2);
-    put(28, 32, 2);
+    std::vector<unsigned char> f = headers(30000, 30000, 32, 0, 0, 394 - 54);
+    f.resize(394, 0);
     const char *path = "huge_claim_test.bmp"; // relative to the current directory
-    FILE *out = std::fopen(path, "wb");
-    ASSERT_TRUE(out);
-    std::fwrite(f.data(), 1, f.size(), out);
-    std::fclose(out);
+    ASSERT_TRUE(writefile(path, f));
     auto t0 = std::chrono::steady_clock::now();
-    HANDLE h = LoadImageA(GetModuleHandleA(nullptr), path, IMAGE_BITMAP, 0, 0,
-                          LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HBITMAP h = load(path);
     auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
             .count();
@@ -189,33 +209,11 @@ std::vector<unsigned char> rle8(int w, int h, bool early) {
     }
     data.push_back(0); // end of picture
     data.push_back(1);
-    std::vector<unsigned char> f(14 + 40 + 3 * 4, 0);
-    auto put = [&](size_t at, unsigned v, int n) {
-        for (int i = 0; i < n; i++) f[at + i] = (unsigned char)(v >> (8 * i));
-    };
-    f[0] = 'B';
-    f[1] = 'M';
-    put(2, (unsigned)(f.size() + data.size()), 4);
-    put(10, (unsigned)f.size(), 4);
-    put(14, 40, 4);
-    put(18, (unsigned)w, 4);
-    put(22, (unsigned)h, 4);
-    put(26, 1, 2);
-    put(28, 8, 2);
-    put(30, 1, 4); // BI_RLE8
-    put(34, (unsigned)data.size(), 4);
-    put(46, 3, 4);            // three palette entries
-    put(54 + 4, 0xFF0000, 4); // entry 1: red (blue, green, red, 0)
-    put(54 + 8, 0x0000FF, 4); // entry 2: blue
+    std::vector<unsigned char> f = headers(w, h, 8, 1, 3, data.size()); // BI_RLE8
+    put(f, 54 + 4, 0xFF0000, 4); // entry 1: red (blue, green, red, 0)
+    put(f, 54 + 8, 0x0000FF, 4); // entry 2: blue
     f.insert(f.end(), data.begin(), data.end());
     return f;
-}
-
-bool writefile(const char *path, const std::vector<unsigned char> &f) {
-    FILE *out = std::fopen(path, "wb");
-    if (!out) return false;
-    bool ok = std::fwrite(f.data(), 1, f.size(), out) == f.size();
-    return std::fclose(out) == 0 && ok;
 }
 
 } // namespace
@@ -227,8 +225,7 @@ TEST(Bitmaps, LargeRunLengthPictureLoadsAndNearlyEmptyOneIsRefused) {
     openwindow();
     const char *path = "rle8_large_test.bmp"; // relative to the current directory
     ASSERT_TRUE(writefile(path, rle8(2000, 1000, false)));
-    HBITMAP b = (HBITMAP)LoadImageA(GetModuleHandleA(nullptr), path, IMAGE_BITMAP, 0, 0,
-                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HBITMAP b = load(path);
     ASSERT_NE(b, nullptr);
     HDC dc = CreateCompatibleDC(nullptr);
     SelectObject(dc, b);
@@ -241,8 +238,7 @@ TEST(Bitmaps, LargeRunLengthPictureLoadsAndNearlyEmptyOneIsRefused) {
     DeleteObject(b);
 
     ASSERT_TRUE(writefile(path, rle8(2000, 1000, true)));
-    HANDLE e = LoadImageA(GetModuleHandleA(nullptr), path, IMAGE_BITMAP, 0, 0,
-                          LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HBITMAP e = load(path);
     std::remove(path);
 #ifndef _WIN32
     EXPECT_EQ(e, nullptr);

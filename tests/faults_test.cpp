@@ -15,23 +15,6 @@
 
 namespace {
 
-const char title[] = "タイトルです";
-
-void restore() { dg_setscreen(0, 0, 320, 200, 1, title); }
-
-// What earlier tests left queued is answered and drained first.
-void drain() {
-    hook_msgbox_answer(IDNO);
-    ML();
-    hook_msgbox_answer(IDNO);
-}
-
-RECT client() {
-    RECT r{};
-    GetClientRect(dg_window(), &r);
-    return r;
-}
-
 // The two ways a user asks to quit: the close button and Esc.
 void closer(int which) {
     if (which == 0)

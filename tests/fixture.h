@@ -18,6 +18,15 @@
 // Opens the runtime's window once per process: the start-up steps before Main.
 void openwindow();
 
+// The start-up title, and the window shaped again as start-up shapes it.
+extern const char title[];
+void restore();
+// What earlier tests left queued (real key presses, a quit message) is
+// answered No and drained; boxes are answered No from then on.
+void drain();
+// The window's client rectangle.
+RECT client();
+
 // What a test cannot do through the Win32 subset alone; each system has its
 // own way (support/*_sdl.cpp natively, support/*_win.cpp on Windows).
 

@@ -9,23 +9,6 @@
 
 namespace {
 
-const char title[] = "タイトルです";
-
-// Whatever earlier tests left queued (real key presses, a quit message) is
-// answered and drained first.
-void drain() {
-    hook_msgbox_answer(IDNO);
-    ML();
-}
-
-void restore() { dg_setscreen(0, 0, 320, 200, 1, title); }
-
-RECT client() {
-    RECT r{};
-    GetClientRect(dg_window(), &r);
-    return r;
-}
-
 RECT outer() {
     RECT r{};
     GetWindowRect(dg_window(), &r);

@@ -277,7 +277,7 @@ TEST(Hostile, ScreenAndFontsWithExtremeArguments) {
     EXPECT_LT(since(t), 60.0); // Wine settles each new window size on the X display
     std::printf("hostile screen and font calls: %ld\n", calls);
 
-    dg_setscreen(0, 0, 320, 200, 1, "タイトルです");
+    restore();
     dg_setvideomode(3);
     RECT r{};
     GetClientRect(dg_window(), &r);
@@ -306,7 +306,7 @@ TEST(Hostile, TextOffEveryEdge) {
         }
     }
     dg_setvideomode(3);
-    dg_setscreen(0, 0, 320, 200, 1, "タイトルです");
+    restore();
     // Still drawing: a box shows where it should.
     dg_box(gvram, 1, 1, 2, 2, 1, 4);
     EXPECT_EQ(GetPixel(gvram, 2, 2), coltbl[4]);

@@ -13,6 +13,22 @@ void openwindow() {
     open = true;
 }
 
+const char title[] = "タイトルです";
+
+void restore() { dg_setscreen(0, 0, 320, 200, 1, title); }
+
+void drain() {
+    hook_msgbox_answer(IDNO);
+    ML();
+    hook_msgbox_answer(IDNO);
+}
+
+RECT client() {
+    RECT r{};
+    GetClientRect(dg_window(), &r);
+    return r;
+}
+
 int main(int argc, char **argv) {
     testing::InitGoogleTest(&argc, argv);
     // Children of death tests start afresh rather than as forks of a process
