@@ -8,21 +8,18 @@ HDC dg_createBB(void) {
     HWND hwnd = dg_window();
     HDC hdc = GetDC(hwnd);
     HDC hMemdc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(hdc, 1280, 1024);
+    HBITMAP bitmap = CreateCompatibleBitmap(hdc, fixedwidth, fixedheight);
     SelectObject(hMemdc, bitmap);
-    PatBlt(hMemdc, 0, 0, 1280, 1024, WHITENESS);
+    PatBlt(hMemdc, 0, 0, fixedwidth, fixedheight, WHITENESS);
     ReleaseDC(hwnd, hdc);
     DeleteObject(bitmap); // refused while selected: the surface keeps it
     return hMemdc;
 }
 
-void dg_flip(HDC hdc, HDC hMemdc) { BitBlt(hdc, 0, 0, 1280, 1024, hMemdc, 0, 0, SRCCOPY); }
-
-void dg_deleteBB(HDC hMemdc) {
-    // The surface holds the only handle to its bitmap: free both together.
-    HGDIOBJ bitmap = GetCurrentObject(hMemdc, OBJ_BITMAP);
-    DeleteDC(hMemdc);
-    DeleteObject(bitmap);
+void dg_flip(HDC hdc, HDC hMemdc) {
+    BitBlt(hdc, 0, 0, fixedwidth, fixedheight, hMemdc, 0, 0, SRCCOPY);
 }
+
+void dg_deleteBB(HDC hMemdc) { dg_deletesurface(hMemdc); }
 
 } // extern "C"

@@ -2,29 +2,31 @@
 // origin, with a transparent colour, and stretched.
 #include "../host/host.h"
 
-#include <climits>
 #include <cstring>
 
 namespace {
 
-typedef long long i64;
-
 // The target rectangle under the scale rule; false when it passes the 32-bit
 // range, where no surface is.
 bool scaled(int x, int y, int w, int h, int out[4]) {
-    const i64 k = bai == 1 ? 2 : 1;
+    const i64 k = dg_scale();
     const i64 v[4] = {x * k, y * k, w * k, h * k};
-    if (v[0] + v[2] > INT_MAX || v[0] + v[2] < INT_MIN || v[1] + v[3] > INT_MAX ||
-        v[1] + v[3] < INT_MIN)
-        return false;
+    if (!fits32(v[0] + v[2]) || !fits32(v[1] + v[3])) return false;
     for (int i = 0; i < 4; i++) {
-        if (v[i] > INT_MAX || v[i] < INT_MIN) return false;
+        if (!fits32(v[i])) return false;
         out[i] = (int)v[i];
     }
     return true;
 }
 
 } // namespace
+
+void dg_deletesurface(HDC hMemdc) {
+    // The surface holds the only handle to its bitmap: free both together.
+    HGDIOBJ bitmap = GetCurrentObject(hMemdc, OBJ_BITMAP);
+    DeleteDC(hMemdc);
+    DeleteObject(bitmap);
+}
 
 extern "C" {
 
@@ -75,11 +77,6 @@ void dg_drawbmp4(HDC hdc, int x, int y, int width, int height, HDC hMemdc, int s
         TransparentBlt(hdc, d[0], d[1], d[2], d[3], hMemdc, sx, sy, swidth, sheight, toumei);
 }
 
-void dg_deletebmp(HDC hMemdc) {
-    // The surface holds the only handle to its bitmap: free both together.
-    HGDIOBJ bitmap = GetCurrentObject(hMemdc, OBJ_BITMAP);
-    DeleteDC(hMemdc);
-    DeleteObject(bitmap);
-}
+void dg_deletebmp(HDC hMemdc) { dg_deletesurface(hMemdc); }
 
 } // extern "C"

@@ -1,6 +1,6 @@
 // Straight lines with an error term that starts at zero, and circles as a
 // closed polygon of 360 such lines.
-#include "span.h"
+#include "reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,9 +72,8 @@ void walk(HDC hdc, i64 a1, i64 sa, i64 b1, i64 sb, i64 n, i64 m, bool xmajor, sh
     }
 }
 
-} // namespace
-
-void dg_line64(HDC hdc, i64 x1, i64 y1, i64 x2, i64 y2, short color) {
+// dg_line with end points of any size.
+void line64(HDC hdc, i64 x1, i64 y1, i64 x2, i64 y2, short color) {
     i64 dx = x2 - x1, dy = y2 - y1;
     if (dx == 0) {
         dg_span(hdc, x1, y1 < y2 ? y1 : y2, (dy < 0 ? -dy : dy) + 1, false, color);
@@ -93,10 +92,12 @@ void dg_line64(HDC hdc, i64 x1, i64 y1, i64 x2, i64 y2, short color) {
         walk(hdc, y1, sy, x1, sx, dy, dx, false, color);
 }
 
+} // namespace
+
 extern "C" {
 
 void dg_line(HDC hdc, int x1, int y1, int x2, int y2, short color) {
-    dg_line64(hdc, x1, y1, x2, y2, color);
+    line64(hdc, x1, y1, x2, y2, color);
 }
 
 void dg_circle(HDC hdc, int cx, int cy, int r, short color) {
@@ -119,11 +120,11 @@ void dg_circle(HDC hdc, int cx, int cy, int r, short color) {
         // truncation towards zero is exact in 64 bits.
         i64 nx = (i64)(cx + r * turn.c[d]);
         i64 ny = (i64)(cy + r * turn.s[d]);
-        dg_line64(hdc, px, py, nx, ny, color);
+        line64(hdc, px, py, nx, ny, color);
         px = nx;
         py = ny;
     }
-    dg_line64(hdc, px, py, sx, sy, color);
+    line64(hdc, px, py, sx, sy, color);
 }
 
 } // extern "C"

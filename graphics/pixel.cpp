@@ -1,21 +1,19 @@
 // Pixels, spans, boxes and clearing, in palette colours under the scale rule.
-#include "span.h"
-
-#include <climits>
+#include "reach.h"
 
 namespace {
 
 // Fills a device rectangle with a palette colour: a brush of its own is made,
-// selected, used, put back and deleted around every single fill.
-void fill(HDC hdc, int x, int y, int w, int h, short color) {
+// selected, used, put back and deleted around every single fill. platform/
+// keeps this exact shape (a fresh solid brush, PATCOPY, at bai 1 a 2 x 2
+// block for every pixel) on its fastest path; see platform/README.md.
+void colorfill(HDC hdc, int x, int y, int w, int h, short color) {
     HBRUSH brush = CreateSolidBrush(dg_color(color));
     HGDIOBJ old = SelectObject(hdc, brush);
     PatBlt(hdc, x, y, w, h, PATCOPY);
     SelectObject(hdc, old);
     DeleteObject(brush);
 }
-
-bool fits(i64 v) { return v >= INT_MIN && v <= INT_MAX; }
 
 // The inclusive range of logical coordinates whose pixels fall on the device
 // range [lo, hi) at scale k.
@@ -35,7 +33,7 @@ void logical(i64 lo, i64 hi, int k, i64 &a, i64 &b) {
 bool dg_reach(HDC hdc, Reach &r) {
     RECT box;
     if (GetClipBox(hdc, &box) == 0 || box.right <= box.left || box.bottom <= box.top) return false;
-    int k = bai == 1 ? 2 : 1;
+    const int k = dg_scale();
     logical(box.left, box.right, k, r.x0, r.x1);
     logical(box.top, box.bottom, k, r.y0, r.y1);
     return r.x0 <= r.x1 && r.y0 <= r.y1;
@@ -67,7 +65,7 @@ void dg_pset(HDC hdc, int x, int y, short color) {
         i64 dx = (i64)x * 2, dy = (i64)y * 2;
         // A block whose far corner passes the 32-bit range lies on no surface.
         if (dx > INT_MAX - 1 || dy > INT_MAX - 1) return;
-        fill(hdc, (int)dx, (int)dy, 2, 2, color);
+        colorfill(hdc, (int)dx, (int)dy, 2, 2, color);
     } else {
         SetPixel(hdc, x, y, dg_color(color));
     }
@@ -76,7 +74,7 @@ void dg_pset(HDC hdc, int x, int y, short color) {
 COLORREF dg_pget(HDC hdc, int x, int y) {
     if (bai == 1) {
         i64 dx = (i64)x * 2, dy = (i64)y * 2;
-        if (!fits(dx) || !fits(dy)) return CLR_INVALID;
+        if (!fits32(dx) || !fits32(dy)) return CLR_INVALID;
         return GetPixel(hdc, (int)dx, (int)dy);
     }
     return GetPixel(hdc, x, y);
@@ -92,10 +90,11 @@ void dg_yline(HDC hdc, int x, int y, int height, short color) {
 
 void dg_box(HDC hdc, int x, int y, int width, int height, int paintflg, short color) {
     if (paintflg) {
-        int k = bai == 1 ? 2 : 1;
+        const int k = dg_scale();
         i64 dx = (i64)x * k, dy = (i64)y * k, dw = (i64)width * k, dh = (i64)height * k;
-        if (fits(dx) && fits(dy) && fits(dw) && fits(dh) && fits(dx + dw) && fits(dy + dh)) {
-            fill(hdc, (int)dx, (int)dy, (int)dw, (int)dh, color);
+        if (fits32(dx) && fits32(dy) && fits32(dw) && fits32(dh) && fits32(dx + dw) &&
+            fits32(dy + dh)) {
+            colorfill(hdc, (int)dx, (int)dy, (int)dw, (int)dh, color);
             return;
         }
         // Past the 32-bit range: the same pixels, as a rectangle of positive
@@ -109,7 +108,7 @@ void dg_box(HDC hdc, int x, int y, int width, int height, int paintflg, short co
         x1 = x1 > hi ? hi : x1;
         y1 = y1 > hi ? hi : y1;
         if (x0 >= x1 || y0 >= y1) return;
-        fill(hdc, (int)x0, (int)y0, (int)(x1 - x0), (int)(y1 - y0), color);
+        colorfill(hdc, (int)x0, (int)y0, (int)(x1 - x0), (int)(y1 - y0), color);
         return;
     }
     dg_span(hdc, x, y, width, true, color);
@@ -118,6 +117,6 @@ void dg_box(HDC hdc, int x, int y, int width, int height, int paintflg, short co
     dg_span(hdc, (i64)x + width - 1, y, height, false, color);
 }
 
-void dg_gcls(HDC hdc, short color) { fill(hdc, 0, 0, 1280, 1024, color); }
+void dg_gcls(HDC hdc, short color) { colorfill(hdc, 0, 0, fixedwidth, fixedheight, color); }
 
 } // extern "C"

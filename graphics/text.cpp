@@ -1,24 +1,30 @@
 // Text in the DOS manner: a fixed-pitch font chosen by video mode, and
 // printf-style output in a palette colour on black cells of the window.
 #include "../host/host.h"
+#include "leadbyte.h"
 
-#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-// A doubled position; one beyond 32 bits lies off every surface either way.
-int twice(int v) {
-    long long d = 2LL * v;
-    return d > INT_MAX ? INT_MAX : d < INT_MIN ? INT_MIN : (int)d;
-}
-
 // The face of the text modes: full-width "ＭＳ", a space, then "明朝".
 const char mincho[] = "ＭＳ 明朝";
 
 } // namespace
+
+size_t dg_cutlen(const char *s, size_t max) {
+    size_t i = 0;
+    while (i < max && s[i]) {
+        const bool lead = cp932_lead((unsigned char)s[i]);
+        if (lead && !s[i + 1]) break; // a lead byte whose trail byte is missing goes
+        size_t n = lead ? 2 : 1;
+        if (i + n > max) break;
+        i += n;
+    }
+    return i;
+}
 
 extern "C" {
 
@@ -58,10 +64,9 @@ void dg_printf(int x, int y, short color, const char *pformat, ...) {
     holdfont = (HFONT)SelectObject(gvram, hfont);
     SetTextColor(gvram, dg_color(color));
     SetBkColor(gvram, 0);
-    if (bai == 1)
-        TextOutA(gvram, twice(x), twice(y), buf, (int)std::strlen(buf));
-    else
-        TextOutA(gvram, x, y, buf, (int)std::strlen(buf));
+    // A position past the 32-bit range lies off every surface: held at the limit.
+    const int k = dg_scale();
+    TextOutA(gvram, clamp32((i64)x * k), clamp32((i64)y * k), buf, (int)std::strlen(buf));
     SetTextColor(gvram, 0);
     SetBkColor(gvram, 0xFFFFFF);
     SelectObject(gvram, holdfont);

@@ -3,6 +3,7 @@
 
 #include "win32.h"
 #include "dg.h"
+#include "scale.h"
 
 #include <stddef.h>
 
@@ -22,5 +23,9 @@ inline COLORREF dg_color(short color) { return coltbl[(unsigned char)color]; }
 
 // The length of the longest start of s, at most max bytes, that ends on a
 // character boundary of code page 932: a lead byte is never kept without
-// the trail byte that follows it.
+// the trail byte that follows it (graphics/text.cpp).
 size_t dg_cutlen(const char *s, size_t max);
+
+// Releases a memory surface from dg_loadbmp or dg_createBB together with the
+// bitmap it holds (graphics/bitmap.cpp).
+void dg_deletesurface(HDC hMemdc);

@@ -56,16 +56,3 @@ COLORREF coltbl[256] = {
 #undef R
 #undef E
 };
-
-size_t dg_cutlen(const char *s, size_t max) {
-    size_t i = 0;
-    while (i < max && s[i]) {
-        unsigned char b = (unsigned char)s[i];
-        bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-        if (lead && !s[i + 1]) break; // a lead byte whose trail byte is missing goes
-        size_t n = lead ? 2 : 1;
-        if (i + n > max) break;
-        i += n;
-    }
-    return i;
-}

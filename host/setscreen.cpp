@@ -2,12 +2,7 @@
 // shaped to match.
 #include "host.h"
 
-#include <climits>
 #include <cstring>
-
-namespace {
-int twice(int v) { return v > 0x3FFFFFFF ? 0x7FFFFFFF : v < -0x40000000 ? INT_MIN : v * 2; }
-} // namespace
 
 extern "C" void dg_setscreen(int lx, int ly, int lwidth, int lheight, int lbai, const char *ltb) {
     HWND win = dg_window();
@@ -53,13 +48,12 @@ extern "C" void dg_setscreen(int lx, int ly, int lwidth, int lheight, int lbai, 
     RECT rect;
     rect.left = screenx;
     rect.top = screeny;
-    rect.right = (LONG)((long long)screenx + screenwidth);
-    rect.bottom = (LONG)((long long)screeny + screenheight);
+    rect.right = (LONG)((i64)screenx + screenwidth);
+    rect.bottom = (LONG)((i64)screeny + screenheight);
     AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
     ChangeDisplaySettingsA(nullptr, 0);
     SetWindowLongA(win, GWL_STYLE, (LONG)(WS_VISIBLE | WS_OVERLAPPEDWINDOW));
-    long long w = (long long)rect.right - rect.left, h = (long long)rect.bottom - rect.top;
-    SetWindowPos(win, HWND_TOPMOST, screenx, screeny, (int)(w > 0x7FFFFFFF ? 0x7FFFFFFF : w),
-                 (int)(h > 0x7FFFFFFF ? 0x7FFFFFFF : h), SWP_SHOWWINDOW);
+    SetWindowPos(win, HWND_TOPMOST, screenx, screeny, clamp32((i64)rect.right - rect.left),
+                 clamp32((i64)rect.bottom - rect.top), SWP_SHOWWINDOW);
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }

@@ -3,7 +3,7 @@
 // as the desktop resizes it, and a display refusing every mode.
 #include "fixture.h"
 #include "testhook.h"
-#include "window.h"
+#include "user/window.h"
 
 #include <SDL_syswm.h>
 #if defined(DG_HAVE_XTEST) && defined(SDL_VIDEO_DRIVER_X11)

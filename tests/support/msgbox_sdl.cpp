@@ -1,7 +1,7 @@
 // Message boxes answered through platform/'s hook.
 #include "fixture.h"
 #include "testhook.h"
-#include "window.h"
+#include "user/window.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
 // Resident memory from /proc, objects from platform/'s handle table.
 #include "fixture.h"
-#include "objects.h"
+#include "gdi/handles.h"
 
 #include <cstdio>
 #include <unistd.h>

@@ -2,6 +2,8 @@
 // hand text to libraries speaking UTF-8 or UTF-32.
 #pragma once
 
+#include "leadbyte.h"
+
 #include <cstddef>
 #include <string>
 
@@ -19,10 +21,6 @@ std::string utf8(const char *s, size_t len);
 int charlen(const unsigned char *s);
 // The same within the first len bytes: never reads s[len] or beyond.
 int charlen(const unsigned char *s, size_t len);
-
-// Whether b starts a double-byte character.
-inline bool islead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-inline bool istrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // The Unicode code point of one character of n (1 or 2) bytes, or 0xFFFD
 // when the bytes are no CP932 character.

@@ -1,7 +1,13 @@
-// The Win32 subset the runtime calls, for systems without Win32: the same
-// names, argument orders and constant values as <windows.h>. platform/
-// implements every function declared here.
+// The seam between the runtime and the system: the Win32 names the runtime
+// uses. On Windows they are the system's own. Elsewhere this header declares
+// them with the same names, argument orders and constant values as
+// <windows.h>, and platform/ implements every function declared here
+// (platform/README.md names the file of each).
 #pragma once
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 
 #include "dgwin.h"
 
@@ -316,3 +322,5 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE prev, LPSTR cmdline, int show);
 #ifdef __cplusplus
 }
 #endif
+
+#endif // _WIN32

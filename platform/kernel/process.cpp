@@ -1,7 +1,7 @@
-// Process services: pauses, the instance, ending the process, wsprintfA.
-#include "window.h"
+// Process services: pauses, the instance, ending the process, the tick count.
+#include "user/present.h"
+#include "user/window.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <unistd.h>
 #include <sched.h>
@@ -35,15 +35,5 @@ BOOL WINAPI TerminateProcess(HANDLE process, UINT code) {
 }
 
 DWORD WINAPI GetTickCount(void) { return (DWORD)SDL_GetTicks64(); }
-
-// Windows' wsprintfA writes at most 1024 bytes, the NUL included.
-int wsprintfA(LPSTR out, LPCSTR format, ...) {
-    if (!out || !format) return 0;
-    va_list ap;
-    va_start(ap, format);
-    int n = std::vsnprintf(out, 1024, format, ap);
-    va_end(ap);
-    return n < 0 ? 0 : n > 1023 ? 1023 : n;
-}
 
 } // extern "C"

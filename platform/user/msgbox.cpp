@@ -1,8 +1,7 @@
 // Modal message boxes over SDL's.
-#include "window.h"
-
-#include "cp932.h"
+#include "kernel/cp932.h"
 #include "testhook.h"
+#include "user/window.h"
 
 static dgp_msgboxhook hook;
 

@@ -1,8 +1,8 @@
 // BMP files as 32-bit bitmaps. SDL decodes them; before it may, the header
 // is checked against the file, so a small file claiming a huge picture, or
 // pixel data running past the end, is refused without allocating for it.
-#include "cp932.h"
-#include "objects.h"
+#include "gdi/bitmap.h"
+#include "kernel/cp932.h"
 
 #include <SDL.h>
 
@@ -14,16 +14,15 @@ using namespace dgp;
 
 namespace {
 
-// Larger files and pictures are refused outright: 256 MB of file, 2^26
-// pixels decoded (the most a screen-compatible bitmap may hold), and for
-// run-length data, which can describe many pixels in few bytes, 2^24.
+// Larger files and pictures are refused outright: 256 MB of file,
+// maxbitmappixels decoded (the most a screen-compatible bitmap may hold), and
+// for run-length data, which can describe many pixels in few bytes, 2^24.
 // Run-length data is also bounded by its own size: a run of two bytes draws
 // at most 255 pixels, so a real picture needs about one byte per 128 of its
 // pixels; past a megapixel, more than 1024 pixels per byte of data are
 // refused (an early end or long skips leave the rest unset, so such a file
 // is mostly nothing, and decoding it would cost as much as a full one).
 constexpr long maxfile = 256L << 20;
-constexpr uint64_t maxpixels = uint64_t(1) << 26;
 constexpr uint64_t maxrlepixels = uint64_t(1) << 24;
 constexpr uint64_t freerlepixels = uint64_t(1) << 20;
 constexpr uint64_t rlepixelsperbyte = 1024;
@@ -49,8 +48,8 @@ bool readfile(const char *name, std::vector<unsigned char> &out) {
     return ok;
 }
 
-// Whether the headers describe a picture the file can hold.
-bool sound(const std::vector<unsigned char> &f) {
+// Whether the headers describe a picture of pixels that the file can hold.
+bool plausible(const std::vector<unsigned char> &f) {
     const uint64_t size = f.size();
     if (size < 14 + 12 || f[0] != 'B' || f[1] != 'M') return false;
     const unsigned char *h = &f[14];
@@ -79,7 +78,7 @@ bool sound(const std::vector<unsigned char> &f) {
     const bool topdown = hgt < 0;
     const uint64_t rows = (uint64_t)(topdown ? -hgt : hgt);
     const uint64_t pixels = (uint64_t)w * rows;
-    if (pixels > maxpixels) return false;
+    if (pixels > maxbitmappixels) return false;
     if (offbits < 14 + (uint64_t)hsize || offbits >= size) return false;
     switch (comp) {
     case 0: // BI_RGB
@@ -140,7 +139,7 @@ void plainmasks(std::vector<unsigned char> &f) {
 extern "C" HANDLE WINAPI LoadImageA(HINSTANCE, LPCSTR name, UINT type, int, int, UINT flags) {
     if (type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || !name) return nullptr;
     std::vector<unsigned char> file;
-    if (!readfile(name, file) || !sound(file)) return nullptr;
+    if (!readfile(name, file) || !plausible(file)) return nullptr;
     plainmasks(file);
 
     SDL_RWops *rw = SDL_RWFromConstMem(file.data(), (int)file.size());

@@ -1,6 +1,6 @@
 // CP932 through iconv's "CP932" table (not "SHIFT_JIS", which maps 0x5C to
 // the yen sign and 0x7E to the overline).
-#include "cp932.h"
+#include "kernel/cp932.h"
 
 #include <cerrno>
 #include <cstring>
@@ -40,12 +40,12 @@ bool convert(iconv_t cd, const unsigned char *s, int n, char *out, size_t cap, s
 
 int charlen(const unsigned char *s) {
     if (!s || !s[0]) return 1;
-    return islead(s[0]) && istrail(s[1]) ? 2 : 1;
+    return cp932_lead(s[0]) && cp932_trail(s[1]) ? 2 : 1;
 }
 
 int charlen(const unsigned char *s, size_t len) {
     if (!s || len == 0) return 1;
-    return len >= 2 && islead(s[0]) && istrail(s[1]) ? 2 : 1;
+    return len >= 2 && cp932_lead(s[0]) && cp932_trail(s[1]) ? 2 : 1;
 }
 
 char32_t codepoint(const unsigned char *s, int n) {

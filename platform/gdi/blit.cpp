@@ -1,0 +1,184 @@
+// Block transfers: BitBlt, StretchBlt and TransparentBlt. Each copy is
+// clipped to both surfaces and planned here (same size, twice, half, or any
+// stretch through the mapping of stretch.cpp); the rows are written by the
+// kernels of rows.cpp. Coordinates are widened so no sum overflows.
+#include "gdi/rows.h"
+#include "gdi/surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace dgp;
+
+namespace {
+
+typedef int64_t i64;
+
+// The scratch memory of the kernels, kept from one copy to the next.
+struct Scratch {
+    std::vector<uint32_t> line, band, snap;
+    std::vector<Span> xs, ys;
+    ColumnMap cols;
+};
+Scratch scratch;
+
+// A rectangle's extent along one axis: `len` pixels from `start`, in the
+// direction of its sign; a negative length runs from start down to
+// start + len + 1.
+void bounds(i64 start, i64 len, i64 &lo, i64 &hi) {
+    if (len >= 0) {
+        lo = start;
+        hi = start + len;
+    } else {
+        lo = start + len + 1;
+        hi = start + 1;
+    }
+}
+
+// The same size in the same direction on both axes, between two surfaces:
+// every target pixel takes the source pixel at the same offset, so the
+// rectangle is clipped to both surfaces once and copied row by row.
+void samesize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy,
+              ColorKey key) {
+    i64 x0, x1, y0, y1, sx0, sx1, sy0, sy1;
+    bounds(x, w, x0, x1);
+    bounds(y, h, y0, y1);
+    bounds(sx, w, sx0, sx1);
+    bounds(sy, h, sy0, sy1);
+    // Offsets along the rectangle visible on both.
+    const i64 a0 = std::max<i64>({0, -x0, -sx0}),
+              a1 = std::min<i64>({x1 - x0, d.w - x0, s.w - sx0});
+    const i64 b0 = std::max<i64>({0, -y0, -sy0}),
+              b1 = std::min<i64>({y1 - y0, d.h - y0, s.h - sy0});
+    if (a0 >= a1 || b0 >= b1) return;
+    copyrows(d.px + (size_t)(y0 + b0) * d.w + (size_t)(x0 + a0), (size_t)d.w,
+             s.px + (size_t)(sy0 + b0) * s.w + (size_t)(sx0 + a0), (size_t)s.w, (size_t)(a1 - a0),
+             (size_t)(b1 - b0), key);
+    drawn(d);
+}
+
+// Twice the source size on both axes, left to right and top down: target
+// step k takes source step k / 2 (the centre of its span, as the general
+// mapping finds it), and the target pixels whose source pixel is off the
+// source surface stay as they are.
+void twicesize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy,
+               ColorKey key) {
+    // Steps k on the target surface whose source pixel is on the source surface.
+    const i64 kx0 = std::max<i64>({0, -x, -2 * sx}),
+              kx1 = std::min<i64>({w, d.w - x, 2 * (s.w - sx)});
+    const i64 ky0 = std::max<i64>({0, -y, -2 * sy}),
+              ky1 = std::min<i64>({h, d.h - y, 2 * (s.h - sy)});
+    if (kx0 >= kx1 || ky0 >= ky1) return;
+    doublerows(d.px + (size_t)(y + ky0) * d.w + (size_t)(x + kx0), (size_t)d.w,
+               s.px + (size_t)(sy + (ky0 >> 1)) * s.w + (size_t)(sx + (kx0 >> 1)), (size_t)s.w,
+               (size_t)(kx1 - kx0), (size_t)(ky1 - ky0), kx0 & 1, ky0 & 1, key, scratch.line);
+    drawn(d);
+}
+
+// Half the source size on both axes, left to right and top down, with the
+// source rectangle on the source surface: target pixel k combines source
+// pixels 2k and 2k + 1 of both axes with AND.
+void halfsize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy,
+              ColorKey key) {
+    const i64 kx0 = std::max<i64>(0, -x), kx1 = std::min<i64>(w, d.w - x);
+    const i64 ky0 = std::max<i64>(0, -y), ky1 = std::min<i64>(h, d.h - y);
+    if (kx0 >= kx1 || ky0 >= ky1) return;
+    halverows(d.px + (size_t)(y + ky0) * d.w + (size_t)(x + kx0), (size_t)d.w,
+              s.px + (size_t)(sy + 2 * ky0) * s.w + (size_t)(sx + 2 * kx0), (size_t)s.w,
+              (size_t)(kx1 - kx0), (size_t)(ky1 - ky0), key, scratch.line);
+    drawn(d);
+}
+
+// Any other stretch, mirrored or not, within one surface or between two.
+void anysize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy, i64 sw,
+             i64 sh, ColorKey key) {
+    std::vector<Span> &xs = scratch.xs, &ys = scratch.ys;
+    stretchaxis(ys, y, h, d.h, sy, sh, s.h);
+    if (ys.empty()) return;
+    stretchaxis(xs, x, w, d.w, sx, sw, s.w);
+    if (xs.empty()) return;
+
+    // The source columns [xa, xb] and rows [ya, yb] any target pixel reads.
+    int xa = s.w, xb = -1, ya = s.h, yb = -1;
+    for (const Span &v : xs) xa = std::min(xa, v.lo), xb = std::max(xb, v.hi);
+    for (const Span &v : ys) ya = std::min(ya, v.lo), yb = std::max(yb, v.hi);
+    const size_t bandwidth = (size_t)(xb - xa + 1);
+
+    // A copy within one surface reads from a snapshot of the source area.
+    const uint32_t *src = s.px + (size_t)ya * s.w + xa;
+    size_t spitch = (size_t)s.w;
+    if (s.px == d.px) {
+        std::vector<uint32_t> &snap = scratch.snap;
+        snap.resize(bandwidth * (size_t)(yb - ya + 1));
+        for (int r = ya; r <= yb; r++)
+            std::memcpy(&snap[(size_t)(r - ya) * bandwidth], s.px + (size_t)r * s.w + xa,
+                        bandwidth * 4);
+        src = snap.data();
+        spitch = bandwidth;
+    }
+
+    // The target columns run one by one (left to right, or right to left when
+    // mirrored); in target order from the leftmost, each column's first source
+    // pixel relative to xa and how many it combines.
+    const size_t n = xs.size();
+    const int dx0 = std::min(xs.front().d, xs.back().d);
+    ColumnMap &cols = scratch.cols;
+    cols.idx.resize(n);
+    cols.cnt.resize(n);
+    cols.single = true;
+    for (size_t i = 0; i < n; i++) {
+        const Span &c = xs[xs.front().d <= xs.back().d ? i : n - 1 - i];
+        cols.idx[i] = c.lo - xa;
+        cols.cnt[i] = c.hi - c.lo + 1;
+        cols.single = cols.single && c.lo == c.hi;
+    }
+    maprows(d.px, (size_t)d.w, dx0, ys, src, spitch, ya, bandwidth, cols, key, scratch.band);
+    drawn(d);
+}
+
+// Copies (src, sx, sy, sw, sh) onto (dst, x, y, w, h), leaving out what the
+// key says.
+bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, i64 sh,
+          ColorKey key) {
+    Dc *dd = getdc(dst), *sd = getdc(src);
+    Surf d, s;
+    if (!dd || !sd) return false;
+    if (!surface(dd, d) || !surface(sd, s)) return true;
+    const bool apart = s.px != d.px;
+    if (apart && w == sw && h == sh && w != 0 && h != 0)
+        samesize(d, x, y, w, h, s, sx, sy, key);
+    else if (apart && w > 0 && h > 0 && w == 2 * sw && h == 2 * sh)
+        twicesize(d, x, y, w, h, s, sx, sy, key);
+    else if (apart && w > 0 && h > 0 && sw == 2 * w && sh == 2 * h && sx >= 0 && sy >= 0 &&
+             sx + sw <= s.w && sy + sh <= s.h)
+        halfsize(d, x, y, w, h, s, sx, sy, key);
+    else
+        anysize(d, x, y, w, h, s, sx, sy, sw, sh, key);
+    return true;
+}
+
+} // namespace
+
+extern "C" {
+
+BOOL WINAPI BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD rop) {
+    if (rop != SRCCOPY) return PatBlt(dst, x, y, w, h, rop);
+    return copy(dst, x, y, w, h, src, sx, sy, w, h, ColorKey{});
+}
+
+BOOL WINAPI StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh,
+                       DWORD rop) {
+    if (rop != SRCCOPY) return PatBlt(dst, x, y, w, h, rop);
+    return copy(dst, x, y, w, h, src, sx, sy, sw, sh, ColorKey{});
+}
+
+BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw,
+                           int sh, UINT transparent) {
+    if (w < 0 || h < 0 || sw < 0 || sh < 0) return FALSE;
+    // Only a plain colour can match; a palette reference matches nothing here.
+    const UINT tag = transparent >> 24;
+    const ColorKey key{tag == 0 || tag == 2, topixel(transparent & 0xFFFFFF)};
+    return copy(dst, x, y, w, h, src, sx, sy, sw, sh, key);
+}
+
+} // extern "C"

@@ -1,0 +1,119 @@
+// Pattern fills and single pixels: PatBlt, SetPixel, GetPixel. Every fill is
+// clipped to its surface before it loops, so a rectangle far outside costs
+// nothing, and coordinates are widened so no sum overflows.
+#include "gdi/surface.h"
+
+#include <algorithm>
+
+namespace dgp {
+
+namespace {
+
+// n pixels of one colour from p on.
+inline void setrun(uint32_t *p, size_t n, uint32_t px) {
+#if defined(__GNUC__) && defined(__x86_64__)
+    if (n >= 256) {
+        // The string store fills as fast as memset does, for any pattern.
+        asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(px) : "memory");
+        return;
+    }
+#endif
+    std::fill(p, p + n, px);
+}
+
+} // namespace
+
+void fillrect(const Surf &s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t px) {
+    x0 = std::max<int64_t>(x0, 0);
+    y0 = std::max<int64_t>(y0, 0);
+    x1 = std::min<int64_t>(x1, s.w);
+    y1 = std::min<int64_t>(y1, s.h);
+    if (x0 >= x1 || y0 >= y1) return;
+    const size_t n = (size_t)(x1 - x0), pitch = (size_t)s.w;
+    uint32_t *p = s.px + (size_t)y0 * pitch + (size_t)x0;
+    if (n == 2) {
+        for (int64_t r = y0; r < y1; r++, p += pitch) p[0] = p[1] = px;
+    } else if (n == pitch) {
+        setrun(p, n * (size_t)(y1 - y0), px); // whole rows: one run
+    } else {
+        for (int64_t r = y0; r < y1; r++, p += pitch) setrun(p, n, px);
+    }
+    drawn(s);
+}
+
+} // namespace dgp
+
+using namespace dgp;
+
+namespace {
+
+// The fill colour of a raster operation that needs no source, or false.
+bool patpixel(Dc *dc, DWORD rop, uint32_t &px) {
+    switch (rop) {
+    case PATCOPY:
+        px = dc->brushpx;
+        return true;
+    case WHITENESS:
+        px = 0xFFFFFF;
+        return true;
+    case BLACKNESS:
+        px = 0;
+        return true;
+    }
+    return false;
+}
+
+__attribute__((noinline)) BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD rop) {
+    uint32_t px;
+    if (!dc || !patpixel(dc, rop, px)) return FALSE;
+    Surf s;
+    if (!surface(dc, s)) return TRUE;
+    // A negative size runs from the corner back: x + w + 1 .. x.
+    const int64_t x0 = w >= 0 ? x : (int64_t)x + w + 1, x1 = w >= 0 ? (int64_t)x + w : x + 1;
+    const int64_t y0 = h >= 0 ? y : (int64_t)y + h + 1, y1 = h >= 0 ? (int64_t)y + h : y + 1;
+    fillrect(s, x0, y0, x1, y1, px);
+    return TRUE;
+}
+
+} // namespace
+
+extern "C" {
+
+BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
+    Dc *dc = getdc(hdc);
+    if (dc && rop == PATCOPY && w == 2 && h == 2) {
+        // A pixel at double size, wholly on the surface: the hottest fill.
+        const Bitmap *t = dc->target;
+        if (t && x >= 0 && y >= 0 && x < t->w - 1 && y < t->h - 1) {
+            const uint32_t px = dc->brushpx;
+            const size_t pitch = (size_t)t->w;
+            uint32_t *p = const_cast<uint32_t *>(t->px.data()) + (size_t)y * pitch + x;
+            p[0] = p[1] = px;
+            p[pitch] = p[pitch + 1] = px;
+            drawnon(dc->presenter);
+            return TRUE;
+        }
+    }
+    return patblt(dc, x, y, w, h, rop);
+}
+
+COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    Dc *dc = getdc(hdc);
+    if (!dc) return CLR_INVALID;
+    color &= 0xFFFFFF;
+    const Bitmap *t = dc->target;
+    // Unsigned, a negative coordinate is past every edge too.
+    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return color;
+    const_cast<uint32_t *>(t->px.data())[(size_t)y * (size_t)t->w + (size_t)x] = topixel(color);
+    drawnon(dc->presenter);
+    return color;
+}
+
+COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+    Dc *dc = getdc(hdc);
+    const Bitmap *t = dc ? dc->target : nullptr;
+    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return CLR_INVALID;
+    return tocolor(t->px[(size_t)y * (size_t)t->w + (size_t)x]);
+}
+
+} // extern "C"

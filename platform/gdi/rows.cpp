@@ -1,0 +1,127 @@
+// The row kernels of the block transfers.
+#include "gdi/rows.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace dgp {
+
+namespace {
+
+// One target row from a row that was built for it: copied, or with a key
+// only where the pixel is not the key.
+inline void putrow(uint32_t *out, const uint32_t *in, size_t n, ColorKey key) {
+    if (!key.on) {
+        std::memcpy(out, in, n * 4);
+        return;
+    }
+    for (size_t i = 0; i < n; i++) out[i] = in[i] == key.px ? out[i] : in[i];
+}
+
+// One target row of a stretched copy from one source row t.
+template <bool keyed>
+void maprow(uint32_t *out, const uint32_t *t, const ColumnMap &cols, size_t n, uint32_t key) {
+    const int *idx = cols.idx.data(), *cnt = cols.cnt.data();
+    if (cols.single) {
+        for (size_t i = 0; i < n; i++) {
+            const uint32_t v = t[idx[i]] & 0xFFFFFF;
+            if (keyed)
+                out[i] = v == key ? out[i] : v;
+            else
+                out[i] = v;
+        }
+        return;
+    }
+    for (size_t i = 0; i < n; i++) {
+        const uint32_t *p = t + idx[i];
+        uint32_t v = p[0];
+        for (int c = 1; c < cnt[i]; c++) v &= p[c];
+        v &= 0xFFFFFF;
+        if (!keyed || v != key) out[i] = v;
+    }
+}
+
+} // namespace
+
+void copyrows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
+              size_t rows, ColorKey key) {
+    if (!key.on) {
+        if (n == opitch && n == ipitch) {
+            std::memcpy(out, in, n * rows * 4); // whole rows: one block
+            return;
+        }
+        for (size_t r = 0; r < rows; r++, out += opitch, in += ipitch) std::memcpy(out, in, n * 4);
+        return;
+    }
+    for (size_t r = 0; r < rows; r++, out += opitch, in += ipitch)
+        for (size_t i = 0; i < n; i++) {
+            const uint32_t v = in[i] & 0xFFFFFF;
+            out[i] = v == key.px ? out[i] : v;
+        }
+}
+
+void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
+                size_t rows, bool xodd, bool yodd, ColorKey key, std::vector<uint32_t> &line) {
+    line.resize(n);
+    uint32_t *tmp = line.data();
+    size_t built = (size_t)-1; // the source row `line` holds
+    for (size_t k = 0; k < rows; k++, out += opitch) {
+        const size_t r = (k + yodd) >> 1;
+        if (r != built) {
+            const uint32_t *p = in + r * ipitch;
+            size_t i = 0;
+            if (xodd) tmp[i++] = *p++ & 0xFFFFFF;
+            for (; i + 2 <= n; i += 2, p++) tmp[i] = tmp[i + 1] = *p & 0xFFFFFF;
+            if (i < n) tmp[i] = *p & 0xFFFFFF;
+            built = r;
+        }
+        putrow(out, tmp, n, key);
+    }
+}
+
+void halverows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
+               size_t rows, ColorKey key, std::vector<uint32_t> &line) {
+    line.resize(n);
+    uint32_t *tmp = line.data();
+    for (size_t k = 0; k < rows; k++, out += opitch, in += 2 * ipitch) {
+        const uint32_t *a = in, *b = in + ipitch;
+        for (size_t i = 0; i < n; i++)
+            tmp[i] = a[2 * i] & a[2 * i + 1] & b[2 * i] & b[2 * i + 1] & 0xFFFFFF;
+        putrow(out, tmp, n, key);
+    }
+}
+
+void maprows(uint32_t *dst, size_t dpitch, int dx0, const std::vector<Span> &ys,
+             const uint32_t *src, size_t spitch, int row0, size_t bandwidth, const ColumnMap &cols,
+             ColorKey key, std::vector<uint32_t> &band) {
+    const size_t n = cols.idx.size();
+    band.resize(bandwidth);
+    const Span *prev = nullptr;
+    for (const Span &r : ys) {
+        uint32_t *out = dst + (size_t)r.d * dpitch + dx0;
+        // A row that reads what the row before read, without leaving anything
+        // out, comes out the same: copied.
+        if (!key.on && prev && prev->lo == r.lo && prev->hi == r.hi &&
+            std::abs(prev->d - r.d) == 1) {
+            std::memcpy(out, dst + (size_t)prev->d * dpitch + dx0, n * 4);
+            prev = &r;
+            continue;
+        }
+        const uint32_t *t = src + (size_t)(r.lo - row0) * spitch;
+        if (r.hi > r.lo) {
+            std::memcpy(band.data(), t, bandwidth * 4);
+            for (int q = r.lo + 1; q <= r.hi; q++) {
+                const uint32_t *in = src + (size_t)(q - row0) * spitch;
+                for (size_t i = 0; i < bandwidth; i++) band[i] &= in[i];
+            }
+            t = band.data();
+        }
+        if (key.on)
+            maprow<true>(out, t, cols, n, key.px);
+        else
+            maprow<false>(out, t, cols, n, key.px);
+        prev = &r;
+    }
+}
+
+} // namespace dgp

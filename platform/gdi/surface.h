@@ -1,0 +1,40 @@
+// The pixels a DC draws on, as the drawing code walks them.
+#pragma once
+
+#include "gdi/dc.h"
+
+namespace dgp {
+
+// COLORREF 0x00BBGGRR <-> pixel 0x00RRGGBB.
+inline uint32_t topixel(COLORREF c) {
+#if defined(__GNUC__)
+    return __builtin_bswap32(c) >> 8; // the byte order reversed, the top byte dropped
+#else
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+#endif
+}
+inline COLORREF tocolor(uint32_t p) { return topixel(p); }
+
+struct Surf {
+    uint32_t *px = nullptr;
+    int w = 0, h = 0;
+    Presenter *presenter = nullptr; // a window's, or none
+};
+// False when d has no pixels to draw on.
+inline bool surface(const Dc *d, Surf &s) {
+    if (!d || !d->target) return false;
+    s.px = d->target->px.data();
+    s.w = d->target->w;
+    s.h = d->target->h;
+    s.presenter = d->presenter;
+    return s.w > 0 && s.h > 0;
+}
+inline bool surface(HDC hdc, Surf &s) { return surface(getdc(hdc), s); }
+
+// After drawing on s.
+inline void drawn(const Surf &s) { drawnon(s.presenter); }
+
+// Fills the rectangle [x0, x1) x [y0, y1) of s, clipped to it, with px.
+void fillrect(const Surf &s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t px);
+
+} // namespace dgp

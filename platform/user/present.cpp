@@ -1,0 +1,76 @@
+// The presenter: a window's pixels copied to its SDL surface when they
+// changed, at the moments present.h names.
+#include "user/present.h"
+#include "user/queue.h"
+#include "user/window.h"
+
+#include <algorithm>
+#include <chrono>
+#include <time.h>
+
+namespace dgp {
+
+namespace {
+// The clock is read on the first write after a present and then every
+// writesperclock writes. While writes come fast (two readings less than
+// fastwrites apart) that count doubles up to maxwritesperclock; when they
+// slow down (slowwrites apart) it falls back to 1, so what is drawn shows
+// within about presentinterval either way.
+constexpr uint64_t fastwrites = 250000;  // ns
+constexpr uint64_t slowwrites = 1000000; // ns
+constexpr int maxwritesperclock = 64;
+} // namespace
+
+// The coarse clock (a few milliseconds' resolution) is enough to keep
+// presents about presentinterval apart and costs a fraction of the precise
+// one.
+uint64_t now() {
+#if defined(CLOCK_MONOTONIC_COARSE)
+    timespec t;
+    if (clock_gettime(CLOCK_MONOTONIC_COARSE, &t) == 0)
+        return (uint64_t)t.tv_sec * 1000000000u + (uint64_t)t.tv_nsec;
+#endif
+    return (uint64_t)std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void present(Window *w) {
+    if (!w || !w->sdl || !w->presenter.dirty) return;
+    w->presenter.dirty = false;
+    w->presenter.shown = now();
+    SDL_Surface *s = SDL_GetWindowSurface(w->sdl);
+    if (!s) return;
+    int cw = std::min(s->w, w->pixels.w), ch = std::min(s->h, w->pixels.h);
+    if (cw <= 0 || ch <= 0) return;
+    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    SDL_ConvertPixels(cw, ch, SDL_PIXELFORMAT_RGB888, w->pixels.px.data(), w->pixels.w * 4,
+                      s->format->format, s->pixels, s->pitch);
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    SDL_UpdateWindowSurface(w->sdl);
+}
+
+void polled() {
+    pollevents();
+    Window *w = mainwindow();
+    if (!w) return;
+    Presenter &p = w->presenter;
+    if (!p.dirty && now() - p.shown >= refreshinterval) p.dirty = true;
+    present(w);
+}
+
+void presentdue(Presenter *p) {
+    const uint64_t t = now();
+    if (p->dirty) {
+        if (t - p->checked < fastwrites)
+            p->writesperclock = std::min(p->writesperclock * 2, maxwritesperclock);
+        else if (t - p->checked >= slowwrites)
+            p->writesperclock = 1;
+    }
+    p->dirty = true;
+    p->checked = t;
+    p->left = p->writesperclock;
+    if (t - p->shown >= presentinterval) present(p->win);
+}
+
+} // namespace dgp
