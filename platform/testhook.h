@@ -21,6 +21,10 @@ void dgp_testdisplay(int refuse);
 typedef int (*dgp_msgboxhook)(const char *text, const char *caption, unsigned type);
 void dgp_testmsgbox(dgp_msgboxhook answer);
 
+// How many fills PatBlt has served on its fast path for a pixel at double
+// size (a 2 x 2 PATCOPY with the selected brush, wholly on the surface).
+long dgp_testfastfills(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -350,3 +350,28 @@ TEST(BackBuffer, ManyCreatedAndDeleted) {
     for (int i = 0; i < 10000; i++) dg_deleteBB(dg_createBB());
     SUCCEED();
 }
+
+#ifndef _WIN32
+#include "gdi/handles.h"
+#include "testhook.h"
+
+// platform/ serves a pixel at double size on its fastest path only in the
+// shape the runtime fills it: a fresh solid brush, selected, a 2 x 2
+// PATCOPY wholly on the surface, the old brush back, the new one deleted,
+// with the brush's handle slot reused and nothing allocated. A change of
+// that shape on either side shows here before it shows as lost speed.
+TEST(Idioms, EveryDoubledPixelTakesTheFastFillWithoutAllocating) {
+    Scale s(1);
+    HDC bb = dg_createBB();
+    dg_pset(bb, 0, 0, 1); // the first brush may grow the handle table
+    const long fills = dgp_testfastfills();
+    const size_t slots = dgp::slots.size();
+    dg_pset(bb, 3, 4, 12);
+    dg_xline(bb, 0, 10, 10, 1);
+    dg_box(bb, 20, 20, 5, 4, 0, 2);
+    for (int i = 0; i < 1000; i++) dg_line(bb, 0, 0, 9, 4, 3);
+    EXPECT_EQ(dgp_testfastfills() - fills, 1 + 10 + 2 * 5 + 2 * 4 + 1000 * 10);
+    EXPECT_EQ(dgp::slots.size(), slots);
+    dg_deleteBB(bb);
+}
+#endif

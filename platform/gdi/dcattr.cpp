@@ -3,45 +3,43 @@
 
 using namespace dgp;
 
+namespace {
+
+// Sets one attribute of a DC and gives back what it was; `refused` for no DC.
+template <class T> T setattr(HDC hdc, T Dc::*field, T value, T refused) {
+    Dc *d = getdc(hdc);
+    if (!d) return refused;
+    T old = d->*field;
+    d->*field = value;
+    return old;
+}
+
+template <class T> T getattr(HDC hdc, T Dc::*field, T refused) {
+    Dc *d = getdc(hdc);
+    return d ? d->*field : refused;
+}
+
+} // namespace
+
 extern "C" {
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-    Dc *d = getdc(hdc);
-    if (!d) return CLR_INVALID;
-    COLORREF old = d->text;
-    d->text = color & 0xFFFFFF;
-    return old;
+    return setattr(hdc, &Dc::text, color & 0xFFFFFF, CLR_INVALID);
 }
 
-COLORREF WINAPI GetTextColor(HDC hdc) {
-    Dc *d = getdc(hdc);
-    return d ? d->text : CLR_INVALID;
-}
+COLORREF WINAPI GetTextColor(HDC hdc) { return getattr(hdc, &Dc::text, CLR_INVALID); }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-    Dc *d = getdc(hdc);
-    if (!d) return CLR_INVALID;
-    COLORREF old = d->bk;
-    d->bk = color & 0xFFFFFF;
-    return old;
+    return setattr(hdc, &Dc::bk, color & 0xFFFFFF, CLR_INVALID);
 }
 
-COLORREF WINAPI GetBkColor(HDC hdc) {
-    Dc *d = getdc(hdc);
-    return d ? d->bk : CLR_INVALID;
-}
+COLORREF WINAPI GetBkColor(HDC hdc) { return getattr(hdc, &Dc::bk, CLR_INVALID); }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-    Dc *d = getdc(hdc);
-    if (!d || (mode != OPAQUE && mode != TRANSPARENT)) return 0;
-    int old = d->bkmode;
-    d->bkmode = mode;
-    return old;
+    if (mode != OPAQUE && mode != TRANSPARENT) return 0;
+    return setattr(hdc, &Dc::bkmode, mode, 0);
 }
 
-int WINAPI GetBkMode(HDC hdc) {
-    Dc *d = getdc(hdc);
-    return d ? d->bkmode : 0;
-}
+int WINAPI GetBkMode(HDC hdc) { return getattr(hdc, &Dc::bkmode, 0); }
 
 } // extern "C"

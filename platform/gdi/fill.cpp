@@ -2,6 +2,7 @@
 // clipped to its surface before it loops, so a rectangle far outside costs
 // nothing, and coordinates are widened so no sum overflows.
 #include "gdi/surface.h"
+#include "testhook.h"
 
 #include <algorithm>
 
@@ -47,6 +48,8 @@ using namespace dgp;
 
 namespace {
 
+long fastfills; // served on PatBlt's fast path, for tests
+
 // The fill colour of a raster operation that needs no source, or false.
 bool patpixel(Dc *dc, DWORD rop, uint32_t &px) {
     switch (rop) {
@@ -79,6 +82,8 @@ __attribute__((noinline)) BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD 
 
 extern "C" {
 
+long dgp_testfastfills(void) { return fastfills; }
+
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     Dc *dc = getdc(hdc);
     if (dc && rop == PATCOPY && w == 2 && h == 2) {
@@ -91,6 +96,7 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
             p[0] = p[1] = px;
             p[pitch] = p[pitch + 1] = px;
             drawnon(dc->presenter);
+            fastfills++;
             return TRUE;
         }
     }

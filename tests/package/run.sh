@@ -179,7 +179,7 @@ fi
 echo "== pkg-config"
 mkdir -p "$out/native/pc" "$out/windows/pc"
 if flags=$(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --cflags --libs dg) &&
-    quiet "$out/pc-native.log" cc -O2 "$hello/hello.c" -fexec-charset=CP932 $flags -o "$out/native/pc/hello"; then
+    quiet "$out/pc-native.log" cc -O2 "$hello/hello.c" -fexec-charset=CP932 $flags -I"$hello/own" -o "$out/native/pc/hello"; then
     runs "pkg-config, native: cc" "$want" native "$out/native/pc/hello"
 else
     bad "pkg-config, native: cc hello.c \$(pkg-config --cflags --libs dg)"
@@ -193,7 +193,7 @@ else
     bad "pkg-config, native: make"
 fi
 if flags=$(PKG_CONFIG_LIBDIR=$wprefix/lib/pkgconfig pkg-config --cflags --libs dg) &&
-    quiet "$out/pc-windows.log" x86_64-w64-mingw32-gcc-posix -O2 "$hello/hello.c" -fexec-charset=CP932 $flags \
+    quiet "$out/pc-windows.log" x86_64-w64-mingw32-gcc-posix -O2 "$hello/hello.c" -fexec-charset=CP932 $flags -I"$hello/own" \
         -o "$out/windows/pc/hello.exe"; then
     runs "pkg-config, windows" "$want" wine "$out/windows/pc/hello.exe"
     windows_exe "pkg-config, windows" "$out/windows/pc/hello.exe"

@@ -5,6 +5,15 @@
 
 #include "dg.h"
 
+/* Headers of the program's own with names common enough that dg's internals
+ * could have them too: only include/ of dg may be on the program's path. */
+#include "objects.h"
+#include "win32.h"
+#include "window.h"
+#if !defined(HELLO_OWN_WINDOW) || !defined(HELLO_OWN_OBJECTS) || !defined(HELLO_OWN_WIN32)
+#error "a header of dg's own took the place of the program's"
+#endif
+
 int Main(void) {
     dg_pset(gvram, 10, 10, 4);          /* red: device pixels (20, 20)-(21, 21) */
     dg_box(gvram, 20, 20, 8, 4, 1, 14); /* a filled yellow box */
