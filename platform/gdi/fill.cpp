@@ -72,8 +72,8 @@ __attribute__((noinline)) BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD 
     Surf s;
     if (!surface(dc, s)) return TRUE;
     // A negative size runs from the corner back: x + w + 1 .. x.
-    const int64_t x0 = w >= 0 ? x : (int64_t)x + w + 1, x1 = w >= 0 ? (int64_t)x + w : x + 1;
-    const int64_t y0 = h >= 0 ? y : (int64_t)y + h + 1, y1 = h >= 0 ? (int64_t)y + h : y + 1;
+    const int64_t x0 = w >= 0 ? x : (int64_t)x + w + 1, x1 = (int64_t)x + (w >= 0 ? w : 1);
+    const int64_t y0 = h >= 0 ? y : (int64_t)y + h + 1, y1 = (int64_t)y + (h >= 0 ? h : 1);
     fillrect(s, x0, y0, x1, y1, px);
     return TRUE;
 }
