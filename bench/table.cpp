@@ -92,6 +92,13 @@ void printtable() {
         if (op == "frame") miss(goals, mine, 1000, 1.0, "1000 fps");
         row(rest, num(mine), num(peer), ratio(mine, peer), surf == "win" ? ratio(mine, onbb) : "",
             "", goals);
+        if (op == "xline100" || op == "box20") {
+            double perpixel = ops("allegro/" + op + "/perpixel/" + scale);
+            std::string g;
+            miss(g, mine, perpixel, 1.0, "per-pixel peer");
+            row("  " + rest + " vs per-pixel", num(mine), num(perpixel), ratio(mine, perpixel), "",
+                "", g);
+        }
         const char *limit = op == "gcls" ? "plain/memset" : op == "flip" ? "plain/memcpy" : nullptr;
         if (limit) {
             double plain = ops(limit);

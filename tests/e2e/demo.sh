@@ -11,6 +11,7 @@ out=${2:-.}
 mkdir -p "$out"
 fail=0
 title='タイトルです'
+case $cmd in *wine*) how=wine ;; *) how=native ;; esac
 
 . "$(dirname "$0")/display.sh"
 virtual_display 140 170
@@ -79,6 +80,7 @@ press() { # pid, key: the exit code, or 124
 
 run_once() { # key [screenshot]
     local key=$1 shot=${2:-$out/last.png} pid win rc
+    fresh_keys $how
     $cmd & pid=$!
     if ! win=$(waitwindow); then echo "FAIL $key: no window"; stop $pid; return 1; fi
     if drawn "$win" "$shot"; then
@@ -103,6 +105,7 @@ for key in 7 space Up Return; do run_once $key || fail=1; done
 
 # A key held from the start ends it as soon as the text is drawn.
 # (XTest lets a key go when its client leaves, so xdotool stays to hold it.)
+fresh_keys $how
 xdotool keydown z sleep 40 keyup z & holder=$!
 sleep 0.5
 $cmd & pid=$!
