@@ -26,7 +26,7 @@ HDC newwindowdc(Presenter *presenter, Bitmap *pixels) {
     Dc *d = newdcobj(&h);
     if (!d) return nullptr;
     d->presenter = presenter;
-    d->target = pixels;
+    retarget(d, pixels);
     return h;
 }
 
@@ -54,7 +54,7 @@ HDC WINAPI CreateCompatibleDC(HDC) {
     Dc *d = newdcobj(&h);
     if (!d) return nullptr;
     d->bitmap = stockbitmap;
-    d->target = getbitmap(stockbitmap);
+    retarget(d, getbitmap(stockbitmap));
     d->target->selected++;
     return h;
 }

@@ -49,11 +49,10 @@ inline BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     dgp::Dc *dc = dgp::getdc(hdc);
     if (dc && rop == PATCOPY && w == 2 && h == 2) {
         // A pixel at double size, wholly on the surface.
-        const dgp::Bitmap *t = dc->target;
-        if (t && x >= 0 && y >= 0 && x < t->w - 1 && y < t->h - 1) {
+        if (x >= 0 && y >= 0 && x < dc->w - 1 && y < dc->h - 1) {
             const uint32_t px = dc->brushpx;
-            const size_t pitch = (size_t)t->w;
-            uint32_t *p = const_cast<uint32_t *>(t->px.data()) + (size_t)y * pitch + x;
+            const size_t pitch = (size_t)dc->w;
+            uint32_t *p = dc->bits + (size_t)y * pitch + x;
             p[0] = p[1] = px;
             p[pitch] = p[pitch + 1] = px;
             dgp::drawnon(dc->presenter);
@@ -68,31 +67,28 @@ inline COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     dgp::Dc *dc = dgp::getdc(hdc);
     if (!dc) return CLR_INVALID;
     color &= 0xFFFFFF;
-    const dgp::Bitmap *t = dc->target;
-    // Unsigned, a negative coordinate is past every edge too.
-    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return color;
-    const_cast<uint32_t *>(t->px.data())[(size_t)y * (size_t)t->w + (size_t)x] =
-        dgp::topixel(color);
+    // Unsigned, a negative coordinate is past every edge too (and a DC
+    // without pixels is 0 x 0).
+    if ((unsigned)x >= (unsigned)dc->w || (unsigned)y >= (unsigned)dc->h) return color;
+    dc->bits[(size_t)y * (size_t)dc->w + (size_t)x] = dgp::topixel(color);
     dgp::drawnon(dc->presenter);
     return color;
 }
 
 inline COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
     dgp::Dc *dc = dgp::getdc(hdc);
-    const dgp::Bitmap *t = dc ? dc->target : nullptr;
-    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return CLR_INVALID;
-    return dgp::tocolor(t->px[(size_t)y * (size_t)t->w + (size_t)x]);
+    if (!dc || (unsigned)x >= (unsigned)dc->w || (unsigned)y >= (unsigned)dc->h) return CLR_INVALID;
+    return dgp::tocolor(dc->bits[(size_t)y * (size_t)dc->w + (size_t)x]);
 }
 
 inline int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
     dgp::Dc *dc = dgp::getdc(hdc);
     if (!dc || !rect) return 0;
-    const dgp::Bitmap *t = dc->target;
-    if (!t || t->w <= 0 || t->h <= 0) {
+    if (dc->w <= 0 || dc->h <= 0) {
         *rect = RECT{0, 0, 0, 0};
         return NULLREGION;
     }
-    *rect = RECT{0, 0, t->w, t->h};
+    *rect = RECT{0, 0, dc->w, dc->h};
     return SIMPLEREGION;
 }
 
