@@ -105,10 +105,17 @@ for key in 7 space Up Return; do run_once $key || fail=1; done
 
 # A key held from the start ends it as soon as the text is drawn.
 # (XTest lets a key go when its client leaves, so xdotool stays to hold it.)
+# The window is given the focus, as a desktop gives a new window: Wine
+# learns of keys held before it started only when its window gets it.
 fresh_keys $how
 xdotool keydown z sleep 40 keyup z & holder=$!
 sleep 0.5
 $cmd & pid=$!
+for _ in $(seq 200); do
+    kill -0 $pid 2>/dev/null || break
+    if win=$(winid "$title"); then xdotool windowfocus "$win" 2>/dev/null; break; fi
+    sleep 0.1
+done
 ends $pid 30; rc=$?
 stop $pid
 kill $holder 2>/dev/null; wait $holder 2>/dev/null
