@@ -26,7 +26,7 @@ need() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
-    libx11-dev fontconfig fonts-ipafont-mincho)
+    libx11-dev libxi-dev fontconfig fonts-ipafont-mincho)
 display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
 test_packages=(libgtest-dev googletest libxtst-dev g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev)
 
@@ -136,9 +136,12 @@ test_all() {
 }
 
 bench() {
-    need "${native_packages[@]}" libbenchmark-dev liballegro4-dev
+    need "${native_packages[@]}" "${display_packages[@]}" libbenchmark-dev liballegro4-dev libxtst-dev
     build bench
-    if [ -x bench/table.sh ]; then bench/table.sh build/bench/bench/dg_bench; else build/bench/bench/dg_bench; fi
+    bench/table.sh build/bench/bench/dg_bench
+    # The program as a process: on the display there is, else on a virtual one.
+    if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then start_display; fi
+    build/bench/bench/dg_sysbench build/bench/bench/dg_probe
 }
 
 # The Windows zip (CPack): header, library, CMake package, dg.pc and the programs.

@@ -160,6 +160,18 @@ void registerpeer() {
         fillbox(target, k, w.x, w.y, 1, 20, colour(i));
         fillbox(target, k, w.x + 19, w.y, 1, 20, colour(i));
     });
+    // The same spans and outlines pixel by pixel, as dg draws them: a 2 x 2
+    // rectfill (or a putpixel) per logical pixel.
+    add("xline100/perpixel", 220, 200, [](int k, const Walk &w, int i) {
+        Plot{target, k, colour(i)}.xline(w.x, w.y, 100);
+    });
+    add("box20/perpixel", 300, 180, [](int k, const Walk &w, int i) {
+        const Plot p{target, k, colour(i)};
+        p.xline(w.x, w.y, 20);
+        p.xline(w.x, w.y + 19, 20);
+        p.yline(w.x, w.y, 20);
+        p.yline(w.x + 19, w.y, 20);
+    });
     add("boxfill20", 300, 180,
         [](int k, const Walk &w, int i) { fillbox(target, k, w.x, w.y, 20, 20, colour(i)); });
     add("gcls", 1, 1, [](int, const Walk &, int i) { clear_to_color(target, colour(i)); });
@@ -168,6 +180,9 @@ void registerpeer() {
     add("line/diagonal", 260, 140, [](int k, const Walk &w, int i) { segment(k, w, diagonal, i); });
     add("circle10", 300, 180, [](int k, const Walk &w, int i) {
         circle(w.x + 10, w.y + 10, 10, Plot{target, k, colour(i)});
+    });
+    add("circle30", 260, 140, [](int k, const Walk &w, int i) {
+        circle(w.x + 30, w.y + 30, 30, Plot{target, k, colour(i)});
     });
     add("circle100", 1, 1, [](int k, const Walk &, int i) {
         circle(160, 100, 100, Plot{target, k, colour(i)});

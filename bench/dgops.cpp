@@ -120,6 +120,8 @@ void registerdg() {
         [](HDC h, const Walk &w, int i) { segment(h, w, diagonal, i); });
     add("circle10", both, 300, 180,
         [](HDC h, const Walk &w, int i) { dg_circle(h, w.x + 10, w.y + 10, 10, colour(i)); });
+    add("circle30", both, 260, 140,
+        [](HDC h, const Walk &w, int i) { dg_circle(h, w.x + 30, w.y + 30, 30, colour(i)); });
     add("circle100", both, 1, 1,
         [](HDC h, const Walk &, int i) { dg_circle(h, 160, 100, 100, colour(i)); });
     add("drawbmp/sprite", both, 304, 184,

@@ -28,6 +28,28 @@ void walk(HDC hdc, i64 a1, i64 sa, i64 b1, i64 sb, i64 n, i64 m, bool xmajor, sh
     if (!dg_reach(hdc, r)) return;
     i64 alo = xmajor ? r.x0 : r.y0, ahi = xmajor ? r.x1 : r.y1;
     i64 blo = xmajor ? r.y0 : r.x0, bhi = xmajor ? r.y1 : r.x1;
+    // Both end points on the surface: so is every point between them, and
+    // the whole walk runs as it stands (most lines, and every segment of a
+    // circle on the screen).
+    const i64 a2 = a1 + sa * n, b2 = b1 + sb * m;
+    if (a1 >= alo && a1 <= ahi && a2 >= alo && a2 <= ahi && b1 >= blo && b1 <= bhi && b2 >= blo &&
+        b2 <= bhi) {
+        int a = (int)a1, b = (int)b1;
+        i64 e = 0;
+        for (i64 t = 0; t <= n; t++) {
+            if (xmajor)
+                dg_pset(hdc, a, b, color);
+            else
+                dg_pset(hdc, b, a, color);
+            e += m;
+            if (e >= n) {
+                b += (int)sb;
+                e -= n;
+            }
+            a += (int)sa;
+        }
+        return;
+    }
     // Steps whose major coordinate is in range.
     i128 t0 = 0, t1 = n;
     if (sa > 0) {

@@ -29,7 +29,7 @@ HGDIOBJ selectbitmap(Dc *d, Slot &s, HGDIOBJ obj) {
     if (Bitmap *ob = getbitmap(d->bitmap)) ob->selected--;
     b->selected++;
     d->bitmap = (HBITMAP)obj;
-    d->target = b;
+    retarget(d, b);
     return old;
 }
 

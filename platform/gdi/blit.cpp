@@ -2,8 +2,8 @@
 // clipped to both surfaces and planned here (same size, twice, half, or any
 // stretch through the mapping of stretch.cpp); the rows are written by the
 // kernels of rows.cpp. Coordinates are widened so no sum overflows.
+#include "gdi/hot.h"
 #include "gdi/rows.h"
-#include "gdi/surface.h"
 
 #include <algorithm>
 #include <cstring>

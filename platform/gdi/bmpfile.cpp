@@ -1,7 +1,7 @@
 // BMP files as 32-bit bitmaps. SDL decodes them; before it may, the header
 // is checked against the file, so a small file claiming a huge picture, or
 // pixel data running past the end, is refused without allocating for it.
-#include "gdi/bitmap.h"
+#include "gdi/hot.h"
 #include "kernel/cp932.h"
 
 #include <SDL.h>

@@ -1,19 +1,13 @@
-// CreateSolidBrush. Selecting a brush is SelectObject's own fast path (dc.cpp)
-// and deleting one DeleteObject's (handles.cpp): a brush holds nothing else.
-#include "gdi/brush.h"
-#include "gdi/stock.h"
+// Brushes: CreateSolidBrush, SelectObject of a brush and DeleteObject of one
+// are inline (hot.h); a brush holds nothing but its colour. This is where the
+// first brush, or one that needs the handle table to grow, is made.
+#include "gdi/hot.h"
 
-using namespace dgp;
+namespace dgp {
 
-namespace {
-__attribute__((noinline)) HBRUSH firstbrush(COLORREF color) {
+HBRUSH firstbrush(COLORREF color) {
     initstock();
     return newbrush(color);
 }
-} // namespace
 
-extern "C" HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-    // Past the first use, with a free slot, nothing is called.
-    if (__builtin_expect(!stockbitmap || !freelist, 0)) return firstbrush(color);
-    return newbrush(color);
-}
+} // namespace dgp

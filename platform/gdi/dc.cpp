@@ -1,7 +1,7 @@
-// Drawing surfaces: memory DCs, window DCs (handed out by GetDC), what is
-// selected into them, and their clip box.
-#include "gdi/dc.h"
-#include "gdi/stock.h"
+// Drawing surfaces: memory DCs, window DCs (handed out by GetDC), and what
+// is selected into them. Selecting a brush and the clip box are inline
+// (hot.h).
+#include "gdi/hot.h"
 
 namespace dgp {
 
@@ -26,8 +26,13 @@ HDC newwindowdc(Presenter *presenter, Bitmap *pixels) {
     Dc *d = newdcobj(&h);
     if (!d) return nullptr;
     d->presenter = presenter;
-    d->target = pixels;
+    retarget(d, pixels);
     return h;
+}
+
+HGDIOBJ selectother(Dc *d, Slot &s, HGDIOBJ obj) {
+    const KindOps &ops = opsof(s.kind);
+    return ops.select ? ops.select(d, s, obj) : nullptr;
 }
 
 void freedc(HDC h) {
@@ -49,7 +54,7 @@ HDC WINAPI CreateCompatibleDC(HDC) {
     Dc *d = newdcobj(&h);
     if (!d) return nullptr;
     d->bitmap = stockbitmap;
-    d->target = getbitmap(stockbitmap);
+    retarget(d, getbitmap(stockbitmap));
     d->target->selected++;
     return h;
 }
@@ -59,21 +64,6 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     if (!d || d->presenter) return FALSE; // a window's DC goes back through ReleaseDC
     freedc(hdc);
     return TRUE;
-}
-
-HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
-    Dc *d = getdc(hdc);
-    Slot *s = lookup(obj);
-    if (!d || !s) return nullptr;
-    if (s->kind != Kind::brush) {
-        const KindOps &ops = opsof(s->kind);
-        return ops.select ? ops.select(d, *s, obj) : nullptr;
-    }
-    // Every fill selects a brush: its colour is kept as a pixel beside it.
-    HGDIOBJ old = d->brush;
-    d->brush = (HBRUSH)obj;
-    d->brushpx = s->pixel;
-    return old;
 }
 
 HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
@@ -88,18 +78,6 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
         return d->presenter ? (HGDIOBJ)stockbitmap : (HGDIOBJ)d->bitmap;
     }
     return nullptr;
-}
-
-int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
-    Dc *dc = getdc(hdc);
-    if (!dc || !rect) return 0;
-    const Bitmap *t = dc->target;
-    if (!t || t->w <= 0 || t->h <= 0) {
-        *rect = RECT{0, 0, 0, 0};
-        return NULLREGION;
-    }
-    *rect = RECT{0, 0, t->w, t->h};
-    return SIMPLEREGION;
 }
 
 } // extern "C"

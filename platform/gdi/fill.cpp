@@ -1,7 +1,8 @@
-// Pattern fills and single pixels: PatBlt, SetPixel, GetPixel. Every fill is
+// Pattern fills: PatBlt beyond its inline fast path (hot.h). Every fill is
 // clipped to its surface before it loops, so a rectangle far outside costs
-// nothing, and coordinates are widened so no sum overflows.
-#include "gdi/surface.h"
+// nothing, and coordinates are widened so no sum overflows. SetPixel and
+// GetPixel are inline.
+#include "gdi/hot.h"
 #include "testhook.h"
 
 #include <algorithm>
@@ -42,13 +43,9 @@ void fillrect(const Surf &s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, uin
     drawn(s);
 }
 
-} // namespace dgp
-
-using namespace dgp;
+long fastfills;
 
 namespace {
-
-long fastfills; // served on PatBlt's fast path, for tests
 
 // The fill colour of a raster operation that needs no source, or false.
 bool patpixel(Dc *dc, DWORD rop, uint32_t &px) {
@@ -66,7 +63,9 @@ bool patpixel(Dc *dc, DWORD rop, uint32_t &px) {
     return false;
 }
 
-__attribute__((noinline)) BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD rop) {
+} // namespace
+
+BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD rop) {
     uint32_t px;
     if (!dc || !patpixel(dc, rop, px)) return FALSE;
     Surf s;
@@ -78,48 +77,8 @@ __attribute__((noinline)) BOOL patblt(Dc *dc, int x, int y, int w, int h, DWORD 
     return TRUE;
 }
 
-} // namespace
+} // namespace dgp
 
-extern "C" {
+using namespace dgp;
 
-long dgp_testfastfills(void) { return fastfills; }
-
-BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
-    Dc *dc = getdc(hdc);
-    if (dc && rop == PATCOPY && w == 2 && h == 2) {
-        // A pixel at double size, wholly on the surface: the hottest fill.
-        const Bitmap *t = dc->target;
-        if (t && x >= 0 && y >= 0 && x < t->w - 1 && y < t->h - 1) {
-            const uint32_t px = dc->brushpx;
-            const size_t pitch = (size_t)t->w;
-            uint32_t *p = const_cast<uint32_t *>(t->px.data()) + (size_t)y * pitch + x;
-            p[0] = p[1] = px;
-            p[pitch] = p[pitch + 1] = px;
-            drawnon(dc->presenter);
-            fastfills++;
-            return TRUE;
-        }
-    }
-    return patblt(dc, x, y, w, h, rop);
-}
-
-COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
-    Dc *dc = getdc(hdc);
-    if (!dc) return CLR_INVALID;
-    color &= 0xFFFFFF;
-    const Bitmap *t = dc->target;
-    // Unsigned, a negative coordinate is past every edge too.
-    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return color;
-    const_cast<uint32_t *>(t->px.data())[(size_t)y * (size_t)t->w + (size_t)x] = topixel(color);
-    drawnon(dc->presenter);
-    return color;
-}
-
-COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
-    Dc *dc = getdc(hdc);
-    const Bitmap *t = dc ? dc->target : nullptr;
-    if (!t || (unsigned)x >= (unsigned)t->w || (unsigned)y >= (unsigned)t->h) return CLR_INVALID;
-    return tocolor(t->px[(size_t)y * (size_t)t->w + (size_t)x]);
-}
-
-} // extern "C"
+extern "C" long dgp_testfastfills(void) { return fastfills; }

@@ -14,10 +14,13 @@
 
 namespace dgp {
 
-// One character's pixels, placed relative to the top-left of its cell.
+// One character's pixels, placed relative to the top-left of its cell: one
+// byte a pixel, and for glyphs up to 64 pixels wide each row as a mask too
+// (bit x for pixel x), so that drawing visits only the pixels that are on.
 struct Glyph {
     int left = 0, top = 0, w = 0, h = 0;
     std::vector<uint8_t> on;
+    std::vector<uint64_t> rows;
 };
 
 // A half-width character advances the cell width w, a double-byte one 2w;

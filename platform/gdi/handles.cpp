@@ -1,5 +1,6 @@
-// The handle table, and DeleteObject, which hands each kind to its own file.
-#include "gdi/handles.h"
+// The handle table, and DeleteObject of all but brushes (hot.h), which hands
+// each kind to its own file.
+#include "gdi/hot.h"
 
 namespace dgp {
 
@@ -32,22 +33,13 @@ bool growtable() {
     return true;
 }
 
-} // namespace dgp
-
-using namespace dgp;
-
-extern "C" BOOL WINAPI DeleteObject(HGDIOBJ obj) {
-    Slot *s = lookup(obj);
-    if (!s) return FALSE;
-    // Brushes first: every fill deletes one. A brush holds nothing to free.
-    if (s->kind == Kind::brush) {
-        if (!s->stock) freehandle(obj);
-        return TRUE;
-    }
-    const bool gdi = s->kind == Kind::font || s->kind == Kind::bitmap;
-    if (s->stock || !gdi) return s->stock && gdi; // stock objects stay; others are not GDI's
-    const KindOps &ops = opsof(s->kind);
-    if (ops.destroy && !ops.destroy(*s)) return FALSE;
+BOOL deleteother(Slot &s, HGDIOBJ obj) {
+    const bool gdi = s.kind == Kind::font || s.kind == Kind::bitmap;
+    if (s.stock || !gdi) return s.stock && gdi; // stock objects stay; others are not GDI's
+    const KindOps &ops = opsof(s.kind);
+    if (ops.destroy && !ops.destroy(s)) return FALSE;
     freehandle(obj);
     return TRUE;
 }
+
+} // namespace dgp

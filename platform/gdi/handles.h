@@ -5,7 +5,7 @@
 // its objects are selected into a DC and deleted (registerkind).
 #pragma once
 
-#include "win32.h"
+#include "win32api.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -22,10 +22,10 @@ struct Surf {
 };
 // False when d has no pixels to draw on.
 inline bool surface(const Dc *d, Surf &s) {
-    if (!d || !d->target) return false;
-    s.px = d->target->px.data();
-    s.w = d->target->w;
-    s.h = d->target->h;
+    if (!d || !d->bits) return false;
+    s.px = d->bits;
+    s.w = d->w;
+    s.h = d->h;
     s.presenter = d->presenter;
     return s.w > 0 && s.h > 0;
 }

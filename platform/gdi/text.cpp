@@ -4,6 +4,8 @@
 #include "gdi/surface.h"
 #include "kernel/cp932.h"
 
+#include <algorithm>
+
 namespace dgp {
 
 namespace {
@@ -25,12 +27,14 @@ Glyph render(Font *f, const unsigned char *s, int n) {
     g.w = (int)bm.width;
     g.h = (int)bm.rows;
     g.on.assign((size_t)g.w * g.h, 0);
+    if (g.w <= 64) g.rows.assign((size_t)g.h, 0);
     for (int y = 0; y < g.h; y++) {
         const unsigned char *row = bm.buffer + (ptrdiff_t)y * bm.pitch;
         for (int x = 0; x < g.w; x++) {
             bool on = bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] & (0x80 >> (x & 7))) != 0
                                                           : row[x] >= 128;
             g.on[(size_t)y * g.w + x] = on;
+            if (on && g.w <= 64) g.rows[(size_t)y] |= uint64_t(1) << x;
         }
     }
     return g;
@@ -77,12 +81,25 @@ extern "C" BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int len) {
     for (int i = 0; i < len && cx < s.w;) {
         int n = charlen(p + i, (size_t)(len - i));
         const Glyph &g = glyph(f, p + i, n);
-        for (int gy = 0; gy < g.h; gy++) {
-            long long py = (long long)y + g.top + gy;
-            if (py < 0 || py >= s.h) continue;
-            for (int gx = 0; gx < g.w; gx++) {
-                long long px = cx + g.left + gx;
-                if (px >= 0 && px < s.w && g.on[(size_t)gy * g.w + gx]) s.px[py * s.w + px] = fg;
+        // The glyph's rows on the surface, found once.
+        const long long top = (long long)y + g.top, left = cx + g.left;
+        const int gy0 = (int)std::min<long long>(g.h, std::max<long long>(0, -top));
+        const int gy1 = (int)std::max<long long>(0, std::min<long long>(g.h, (long long)s.h - top));
+        if (!g.rows.empty() && left >= 0 && left + g.w <= s.w) {
+            // Wholly within the surface's width: only the pixels that are on.
+            for (int gy = gy0; gy < gy1; gy++) {
+                uint32_t *out = s.px + (size_t)(top + gy) * s.w + left;
+                for (uint64_t bits = g.rows[(size_t)gy]; bits; bits &= bits - 1)
+                    out[__builtin_ctzll(bits)] = fg;
+            }
+        } else {
+            for (int gy = gy0; gy < gy1; gy++) {
+                const long long py = top + gy;
+                for (int gx = 0; gx < g.w; gx++) {
+                    long long px = left + gx;
+                    if (px >= 0 && px < s.w && g.on[(size_t)gy * g.w + gx])
+                        s.px[py * s.w + px] = fg;
+                }
             }
         }
         cx += (long long)f->w * n;

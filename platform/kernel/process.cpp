@@ -1,4 +1,5 @@
 // Process services: pauses, the instance, ending the process, the tick count.
+#include "user/poll.h"
 #include "user/present.h"
 #include "user/window.h"
 

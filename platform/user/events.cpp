@@ -2,6 +2,7 @@
 // resizing from outside. Events are read whenever the program pumps or polls;
 // the messages they make run only when dispatched.
 #include "user/keytable.h"
+#include "user/poll.h"
 #include "user/queue.h"
 #include "user/window.h"
 
@@ -39,8 +40,12 @@ void windowevent(Window *w, const SDL_WindowEvent &e) {
 void pollevents() {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
     Window *w = mainwindow();
+    // One look at the display, then what it brought: SDL_PollEvent would
+    // look again for every event.
+    SDL_PumpEvents();
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+        eventcount++;
         if (!w) continue;
         switch (e.type) {
         case SDL_KEYDOWN:

@@ -1,10 +1,12 @@
 // The asynchronous key state: global where the display server tells it
 // (keyboard_x11.cpp), else SDL's keyboard state, which counts only while the
-// window has the focus, so nothing stays down after the focus goes. Reading
-// key state reads pending events into the message queue but never
-// dispatches them.
+// window has the focus, so nothing stays down after the focus goes. The
+// state is read at most every half millisecond (poll.cpp) and polls between
+// answer from that reading. Reading key state reads pending events into the
+// message queue but never dispatches them.
 #include "user/keyboard.h"
 #include "testhook.h"
+#include "user/poll.h"
 #include "user/window.h"
 
 #include <atomic>
@@ -14,6 +16,8 @@ namespace {
 // Keys a test holds down (1) or up (2); 0 leaves the key to the keyboard.
 // A test may set them from another thread while this one polls.
 std::atomic<unsigned char> forced[256];
+
+bool global; // whether the last reading was the display's global state
 
 bool focuseddown(SDL_Window *win, const dgp::Key &key) {
     if (!win || !(SDL_GetWindowFlags(win) & SDL_WINDOW_INPUT_FOCUS)) return false;
@@ -46,15 +50,18 @@ void dgp_testpress(int vk, int down) {
 
 SHORT WINAPI GetAsyncKeyState(int vk) {
     if (vk < 0 || vk >= 256) return 0;
-    dgp::polled();
+    dgp::Window *w = dgp::mainwindow();
+    SDL_Window *sdl = w ? w->sdl : nullptr;
+    if (dgp::pollkeys() && sdl) {
+        bool changed = false;
+        global = dgp::readglobalkeys(sdl, changed);
+        if (changed) dgp::eventcount++;
+    }
     if (unsigned char f = forced[vk].load(std::memory_order_relaxed))
         return f == 1 ? (SHORT)0x8000 : 0;
     const dgp::Key *key = dgp::keybyvk(vk);
-    dgp::Window *w = dgp::mainwindow();
-    SDL_Window *sdl = w ? w->sdl : nullptr;
     if (!key || !sdl) return 0;
-    int global = dgp::globalkeydown(sdl, *key);
-    bool down = global >= 0 ? global == 1 : focuseddown(sdl, *key);
+    const bool down = global ? dgp::globalkeydown(*key) == 1 : focuseddown(sdl, *key);
     return down ? (SHORT)0x8000 : 0;
 }
 

@@ -4,7 +4,7 @@
 // key is one new row.
 #pragma once
 
-#include "win32.h"
+#include "win32api.h"
 
 #include <SDL.h>
 

@@ -1,5 +1,6 @@
 // Where the window stands and how large it is: styles, frames, outer and
 // client rectangles, and the screen's size.
+#include "gdi/dc.h"
 #include "user/window.h"
 
 #include <algorithm>
@@ -31,6 +32,8 @@ void resizepixels(Window *w, int cw, int ch) {
     w->pixels.px.swap(px);
     w->pixels.w = cw;
     w->pixels.h = ch;
+    for (HDC dc : w->dcs)
+        if (Dc *d = getdc(dc)) retarget(d, &w->pixels); // its pixels moved
     // A class that redraws on resizing has all of its client area invalid,
     // erased there and then, as Windows erases while it sizes the window;
     // the paint that follows finds it erased already.

@@ -1,7 +1,6 @@
 // The presenter: a window's pixels copied to its SDL surface when they
 // changed, at the moments present.h names.
 #include "user/present.h"
-#include "user/queue.h"
 #include "user/window.h"
 
 #include <algorithm>
@@ -48,15 +47,6 @@ void present(Window *w) {
                       s->format->format, s->pixels, s->pitch);
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     SDL_UpdateWindowSurface(w->sdl);
-}
-
-void polled() {
-    pollevents();
-    Window *w = mainwindow();
-    if (!w) return;
-    Presenter &p = w->presenter;
-    if (!p.dirty && now() - p.shown >= refreshinterval) p.dirty = true;
-    present(w);
 }
 
 void presentdue(Presenter *p) {

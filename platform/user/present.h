@@ -14,7 +14,8 @@ struct Window;
 
 // While drawing, what is drawn shows within this time.
 constexpr uint64_t presentinterval = 16000000; // ns
-// A window that is not drawn on is shown again this often: an X server
+// A window that is not drawn on is shown again this often while the program
+// polls or pauses (poll.cpp): an X server
 // without backing store may drop a window's contents right after mapping it
 // with no expose event, so the window shows itself again rather than stay
 // blank.
@@ -38,15 +39,14 @@ void present(Window *w);
 // A write on the window's pixels after the countdown ran out (drawnon).
 void presentdue(Presenter *p);
 
+// Drawing on any surface, counted (poll.h).
+extern uint64_t drawcount;
+
 // A write on a DC's pixels: p is the window's presenter, or none for a
 // memory DC.
 inline void drawnon(Presenter *p) {
+    drawcount++;
     if (p && (!p->dirty || --p->left <= 0)) presentdue(p);
 }
-
-// The program polls keys or messages, or pauses: pending events are read,
-// what changed is presented, and every refreshinterval the whole client area
-// again.
-void polled();
 
 } // namespace dgp

@@ -1,6 +1,7 @@
 // The message queue: PeekMessageA removes what events and PostMessageA put
 // in it, DispatchMessageA hands a message to the window procedure.
 #include "user/queue.h"
+#include "user/poll.h"
 #include "user/window.h"
 
 #include <deque>
@@ -36,7 +37,7 @@ using namespace dgp;
 extern "C" {
 
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove) {
-    polled();
+    pollmessages();
     for (auto it = queue.begin(); it != queue.end(); ++it) {
         if (!matches(*it, hwnd, first, last)) continue;
         if (msg) *msg = *it;

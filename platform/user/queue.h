@@ -2,7 +2,7 @@
 // fill it (events.cpp).
 #pragma once
 
-#include "win32.h"
+#include "win32api.h"
 
 namespace dgp {
 

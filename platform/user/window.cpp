@@ -18,6 +18,10 @@ void initsdl() {
     // Ctrl-C ends the program as it ends any other; it is not a close request.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The window shows a surface of pixels: no OpenGL driver (tens of
+    // megabytes and a compiler) is loaded for it. A hint, so the environment
+    // (SDL_FRAMEBUFFER_ACCELERATION) still decides where it says otherwise.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_Init(SDL_INIT_VIDEO);
 }
 

@@ -34,3 +34,14 @@ origin() { # window id -> "x y"
     b=$(((w - 640) / 2))
     echo "$((x + b)) $((y + h - 400 - b))"
 }
+
+# Every run starts from a known key state. Wine keeps the key state it last
+# saw in its server, and a key released after a program ended (with no Wine
+# window left to see it go up) stays down there for the next program, which
+# takes it as held from the start: a new server starts with nothing held.
+fresh_keys() { # native|wine
+    [ "$1" = wine ] || return 0
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    return 0
+}

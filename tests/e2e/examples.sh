@@ -60,6 +60,7 @@ ends() { # seconds: the program's exit code, or 124 when it runs on
 win="" org=""
 start() { # name, title: runs the program and waits for its window
     local name=$1 title=$2
+    fresh_keys "$how"
     (cd "$work" && exec "${run[@]}" "$bin/$name$ext") &
     pid=$!
     win=""
