@@ -197,11 +197,15 @@ TEST(Copies, PlainOffsetTransparentAndStretched) {
         EXPECT_EQ(GetPixel(dst.dc, 0, 0), RGB(40, 40, 1)); // source (2,2)
         PatBlt(dst.dc, 0, 0, 40, 40, BLACKNESS);
         dg_drawbmp4(dst.dc, 0, 0, 4, 4, src.dc, 0, 0, 8, 8, RGB(9, 9, 9));
-        // Shrinking combines the source pixels that meet with AND.
-        if (b == 0)
+        // Shrinking takes one of the source pixels that meet, the last column
+        // of the first row (2 x 2 source pixels from (2, 2) here); Wine
+        // combines them with AND.
+        if (b == 1)
+            EXPECT_EQ(GetPixel(dst.dc, 1, 1), RGB(24, 24, 1));
+        else if (hook_wine())
             EXPECT_EQ(GetPixel(dst.dc, 1, 1), RGB(40 & 56 & 9, 40 & 56 & 9, 1));
         else
-            EXPECT_EQ(GetPixel(dst.dc, 1, 1), RGB(24, 24, 1));
+            EXPECT_EQ(GetPixel(dst.dc, 1, 1), RGB(56, 40, 1));
     }
 }
 
@@ -213,7 +217,7 @@ TEST(Copies, StretchMatchesCentreSampling) {
         StretchBlt(dst.dc, 0, 0, sd.second, 1, src.dc, 0, 0, sd.first, 1, SRCCOPY);
         for (int i = 0; i < sd.second; i++)
             EXPECT_EQ(GetPixel(dst.dc, i, 0),
-                      RGB((2 * i + 1) * sd.first / (2 * sd.second) + 1, 0x80, 0))
+                      RGB(((2 * i + 1) * sd.first - 1) / (2 * sd.second) + 1, 0x80, 0))
                 << sd.first << "->" << sd.second << " at " << i;
     }
     PatBlt(dst.dc, 0, 0, 32, 1, BLACKNESS);
@@ -232,22 +236,84 @@ TEST(Copies, StretchMatchesCentreSampling) {
     EXPECT_EQ(GetPixel(dst.dc, 2, 0), RGB(1, 0x80, 0));
 }
 
-// The source steps that land on target step k of one axis in the default
-// stretch mode: the one at the centre of the target pixel's span, or, when
-// shrinking, every one whose centre falls on it.
+// At the edges of the stretch rule, as GDI has them: a target one pixel wide
+// takes a longer source less its last pixel (Windows' own tests check it); a
+// pixel centre on the border between two goes to the lower one; a
+// transparent colour with bit 24 set names an entry of the default palette
+// (entry 0 past its end), one with 0x10FF on top an index into a colour
+// table, which a 32-bit bitmap does not have (black); and a transparent copy
+// reads black where its source rectangle passes the bitmap.
+TEST(Copies, EdgesOfTheStretchRuleAndTransparentColours) {
+    Surface src(4, 2), dst(4, 1);
+    const COLORREF a = RGB(0xFF, 0xF0, 0x0F), b = RGB(0xF0, 0xCC, 0x3C), c = RGB(0xCC, 0xAA, 0x0F),
+                   d = RGB(0xAA, 0xFF, 0xF0);
+    const COLORREF row[4] = {a, b, c, d};
+    for (int x = 0; x < 4; x++) SetPixel(src.dc, x, 0, row[x]), SetPixel(src.dc, x, 1, row[3 - x]);
+    auto stretch = [&](int w, int sw, int sh) {
+        PatBlt(dst.dc, 0, 0, 4, 1, BLACKNESS);
+        StretchBlt(dst.dc, 0, 0, w, 1, src.dc, 0, 0, sw, sh, SRCCOPY);
+    };
+    auto at = [&](int x) { return GetPixel(dst.dc, x, 0); };
+    stretch(1, 2, 1);
+    EXPECT_EQ(at(0), a);
+    stretch(1, 3, 1);
+    EXPECT_EQ(at(0), a & b);
+    stretch(1, 4, 1);
+    EXPECT_EQ(at(0), a & b & c);
+    stretch(1, 2, 2); // and one pixel high: the first row and column only
+    EXPECT_EQ(at(0), a);
+    stretch(3, 2, 1);
+    EXPECT_EQ(std::vector<COLORREF>({at(0), at(1), at(2)}), std::vector<COLORREF>({a, a, b}));
+    stretch(2, 3, 1);
+    EXPECT_EQ(std::vector<COLORREF>({at(0), at(1)}), std::vector<COLORREF>({a & b, c}));
+    // Transparent: one source pixel of those that meet (Wine: AND).
+    PatBlt(dst.dc, 0, 0, 4, 1, BLACKNESS);
+    TransparentBlt(dst.dc, 0, 0, 1, 1, src.dc, 0, 0, 3, 1, RGB(1, 2, 3));
+    EXPECT_EQ(at(0), hook_wine() ? a & b : b);
+
+    Surface keys(4, 1);
+    const COLORREF kp[4] = {RGB(5, 0, 0), 0, RGB(0x80, 0, 0x80), RGB(0xC0, 0xC0, 0xC0)};
+    for (int x = 0; x < 4; x++) SetPixel(keys.dc, x, 0, kp[x]);
+    const struct {
+        COLORREF key;
+        int out;
+    } cases[] = {{0x04000005, 0}, {0x01000005, 2},  {0x01000007, 3},
+                 {0x10FF0005, 1}, {CLR_INVALID, 1}, {0x00000005, 0}};
+    for (const auto &k : cases) {
+        PatBlt(dst.dc, 0, 0, 4, 1, WHITENESS);
+        TransparentBlt(dst.dc, 0, 0, 4, 1, keys.dc, 0, 0, 4, 1, k.key);
+        for (int x = 0; x < 4; x++)
+            EXPECT_EQ(at(x), x == k.out ? 0xFFFFFFu : kp[x]) << std::hex << k.key << " at " << x;
+    }
+    // Off the bitmap: black, left out where black is the key.
+    PatBlt(dst.dc, 0, 0, 4, 1, WHITENESS);
+    TransparentBlt(dst.dc, 0, 0, 4, 1, src.dc, -2, 0, 4, 1, RGB(1, 2, 3));
+    EXPECT_EQ(std::vector<COLORREF>({at(0), at(1), at(2), at(3)}),
+              std::vector<COLORREF>({0, 0, a, b}));
+    PatBlt(dst.dc, 0, 0, 4, 1, WHITENESS);
+    TransparentBlt(dst.dc, 0, 0, 4, 1, src.dc, 2, 0, 4, 1, 0);
+    EXPECT_EQ(std::vector<COLORREF>({at(0), at(1), at(2), at(3)}),
+              std::vector<COLORREF>({c, d, 0xFFFFFF, 0xFFFFFF}));
+}
+
+// The source steps that land on target step k of one axis: the one under the
+// centre of the target pixel, or, when shrinking, every one whose centre
+// falls on it; a centre on the border between two goes to the lower one.
 std::vector<int> taken(int k, int dlen, int slen) {
     std::vector<int> j;
     if (dlen >= slen)
-        j.push_back((2 * k + 1) * slen / (2 * dlen));
+        j.push_back(((2 * k + 1) * slen - 1) / (2 * dlen));
     else
         for (int i = 0; i < slen; i++)
-            if ((2 * i + 1) * dlen / (2 * slen) == k) j.push_back(i);
+            if (((2 * i + 1) * dlen - 1) / (2 * slen) == k) j.push_back(i);
     return j;
 }
 
 // Copies one to one, at twice and at half the size (mirrored, of odd sizes,
 // placed off the target's edges) give the pixels the per-pixel rule gives,
-// with and without a transparent colour.
+// with and without a transparent colour. A plain copy that shrinks combines
+// the pixels that meet with AND; a transparent one takes the last column of
+// their first row (Wine combines them with AND there too).
 TEST(Copies, EveryShapeMatchesThePerPixelRule) {
     const int sw0 = 9, sh0 = 7, dw0 = 24, dh0 = 16;
     Surface src(sw0, sh0), dst(dw0, dh0);
@@ -300,11 +366,17 @@ TEST(Copies, EveryShapeMatchesThePerPixelRule) {
                                 if (tx < 0 || ty < 0 || tx >= dw0 || ty >= dh0) continue;
                                 COLORREF v = 0xFFFFFF;
                                 bool any = false, anyx = false, anyy = false;
-                                for (int jy : taken(ky, abs(sp.h), abs(sp.sh))) {
+                                std::vector<int> jys = taken(ky, abs(sp.h), abs(sp.sh)),
+                                                 jxs = taken(kx, abs(sp.w), abs(sp.sw));
+                                if (transparent && !hook_wine()) {
+                                    jys = {jys.front()};
+                                    jxs = {jxs.back()};
+                                }
+                                for (int jy : jys) {
                                     const int sy = o.second + ey * jy;
                                     if (sy < 0 || sy >= sh0) continue;
                                     anyy = true;
-                                    for (int jx : taken(kx, abs(sp.w), abs(sp.sw))) {
+                                    for (int jx : jxs) {
                                         const int sx = o.first + ex * jx;
                                         if (sx < 0 || sx >= sw0) continue;
                                         anyx = true;

@@ -81,3 +81,7 @@ void hook_closebutton();
 // where Wine may answer 0).
 long hook_residentkb();
 long hook_gdiobjects();
+
+// Whether the suite runs under Wine, whose GDI answers a few calls otherwise
+// than Windows does; each test that meets one says which.
+bool hook_wine();

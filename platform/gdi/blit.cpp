@@ -2,6 +2,14 @@
 // clipped to both surfaces and planned here (same size, twice, half, or any
 // stretch through the mapping of stretch.cpp); the rows are written by the
 // kernels of rows.cpp. Coordinates are widened so no sum overflows.
+//
+// As on Windows: a stretched copy that shrinks combines the source pixels of
+// one target pixel with AND (the default stretch mode), but a transparent
+// copy takes one of them (TransparentBlt turns that mode into COLORONCOLOR):
+// the last column and the first row of each group, as GDI's own walk keeps
+// them. A transparent copy reads black where its source rectangle passes
+// the bitmap (it copies through a work bitmap that starts black); a plain
+// copy leaves the target as it was there.
 #include "gdi/hot.h"
 #include "gdi/rows.h"
 
@@ -19,6 +27,7 @@ struct Scratch {
     std::vector<uint32_t> line, band, snap;
     std::vector<Span> xs, ys;
     ColumnMap cols;
+    std::vector<int> pickrows, pickcols;
 };
 Scratch scratch;
 
@@ -78,20 +87,37 @@ void twicesize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx,
 // Half the source size on both axes, left to right and top down, with the
 // source rectangle on the source surface: target pixel k combines source
 // pixels 2k and 2k + 1 of both axes with AND.
-void halfsize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy,
-              ColorKey key) {
+void halfsize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy) {
     const i64 kx0 = std::max<i64>(0, -x), kx1 = std::min<i64>(w, d.w - x);
     const i64 ky0 = std::max<i64>(0, -y), ky1 = std::min<i64>(h, d.h - y);
     if (kx0 >= kx1 || ky0 >= ky1) return;
     halverows(d.px + (size_t)(y + ky0) * d.w + (size_t)(x + kx0), (size_t)d.w,
               s.px + (size_t)(sy + 2 * ky0) * s.w + (size_t)(sx + 2 * kx0), (size_t)s.w,
-              (size_t)(kx1 - kx0), (size_t)(ky1 - ky0), key, scratch.line);
+              (size_t)(kx1 - kx0), (size_t)(ky1 - ky0));
     drawn(d);
+}
+
+// A copy within one surface reads from a snapshot of the source area
+// [xa, xb] x [ya, yb]; between two it reads the source in place. Gives the
+// pixel that stands for (xa, ya), and the pitch.
+const uint32_t *sourcearea(const Surf &d, const Surf &s, int xa, int xb, int ya, int yb,
+                           size_t &pitch) {
+    if (s.px != d.px) {
+        pitch = (size_t)s.w;
+        return s.px + (size_t)ya * s.w + xa;
+    }
+    const size_t width = (size_t)(xb - xa + 1);
+    std::vector<uint32_t> &snap = scratch.snap;
+    snap.resize(width * (size_t)(yb - ya + 1));
+    for (int r = ya; r <= yb; r++)
+        std::memcpy(&snap[(size_t)(r - ya) * width], s.px + (size_t)r * s.w + xa, width * 4);
+    pitch = width;
+    return snap.data();
 }
 
 // Any other stretch, mirrored or not, within one surface or between two.
 void anysize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy, i64 sw,
-             i64 sh, ColorKey key) {
+             i64 sh) {
     std::vector<Span> &xs = scratch.xs, &ys = scratch.ys;
     stretchaxis(ys, y, h, d.h, sy, sh, s.h);
     if (ys.empty()) return;
@@ -102,20 +128,8 @@ void anysize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i
     int xa = s.w, xb = -1, ya = s.h, yb = -1;
     for (const Span &v : xs) xa = std::min(xa, v.lo), xb = std::max(xb, v.hi);
     for (const Span &v : ys) ya = std::min(ya, v.lo), yb = std::max(yb, v.hi);
-    const size_t bandwidth = (size_t)(xb - xa + 1);
-
-    // A copy within one surface reads from a snapshot of the source area.
-    const uint32_t *src = s.px + (size_t)ya * s.w + xa;
-    size_t spitch = (size_t)s.w;
-    if (s.px == d.px) {
-        std::vector<uint32_t> &snap = scratch.snap;
-        snap.resize(bandwidth * (size_t)(yb - ya + 1));
-        for (int r = ya; r <= yb; r++)
-            std::memcpy(&snap[(size_t)(r - ya) * bandwidth], s.px + (size_t)r * s.w + xa,
-                        bandwidth * 4);
-        src = snap.data();
-        spitch = bandwidth;
-    }
+    size_t spitch;
+    const uint32_t *src = sourcearea(d, s, xa, xb, ya, yb, spitch);
 
     // The target columns run one by one (left to right, or right to left when
     // mirrored); in target order from the leftmost, each column's first source
@@ -132,7 +146,45 @@ void anysize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i
         cols.cnt[i] = c.hi - c.lo + 1;
         cols.single = cols.single && c.lo == c.hi;
     }
-    maprows(d.px, (size_t)d.w, dx0, ys, src, spitch, ya, bandwidth, cols, key, scratch.band);
+    maprows(d.px, (size_t)d.w, dx0, ys, src, spitch, ya, (size_t)(xb - xa + 1), cols, scratch.band);
+    drawn(d);
+}
+
+// A transparent copy of any size, neither mirrored (TransparentBlt refuses
+// that) nor necessarily with its source on the bitmap: one source pixel for
+// each target pixel, black where it is off the bitmap.
+void anykeyed(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy, i64 sw,
+              i64 sh, uint32_t key) {
+    std::vector<Span> &xs = scratch.xs, &ys = scratch.ys;
+    stretchaxis(ys, y, h, d.h, sy, sh, s.h, false);
+    if (ys.empty()) return;
+    stretchaxis(xs, x, w, d.w, sx, sw, s.w, false);
+    if (xs.empty()) return;
+    // The first row and the last column of each group; -1 off the bitmap.
+    std::vector<int> &rows = scratch.pickrows, &cols = scratch.pickcols;
+    rows.resize(ys.size());
+    cols.resize(xs.size());
+    int xa = s.w, xb = -1, ya = s.h, yb = -1;
+    for (size_t i = 0; i < ys.size(); i++) {
+        const int r = ys[i].lo;
+        rows[i] = r >= 0 && r < s.h ? r : -1;
+        if (rows[i] >= 0) ya = std::min(ya, r), yb = std::max(yb, r);
+    }
+    for (size_t i = 0; i < xs.size(); i++) {
+        const int c = xs[i].hi;
+        cols[i] = c >= 0 && c < s.w ? c : -1;
+        if (cols[i] >= 0) xa = std::min(xa, c), xb = std::max(xb, c);
+    }
+    size_t spitch = 0;
+    const uint32_t *src = nullptr;
+    if (xa <= xb && ya <= yb) {
+        src = sourcearea(d, s, xa, xb, ya, yb, spitch);
+        for (int &r : rows) r = r < 0 ? -1 : r - ya;
+        for (int &c : cols) c = c < 0 ? -1 : c - xa;
+    } else { // nothing of the source is on the bitmap: all black
+        std::fill(rows.begin(), rows.end(), -1);
+    }
+    pickrows(d.px, (size_t)d.w, xs.front().d, ys, rows, src, spitch, cols, key);
     drawn(d);
 }
 
@@ -144,17 +196,44 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     Surf d, s;
     if (!dd || !sd) return false;
     if (!surface(dd, d) || !surface(sd, s)) return true;
+    // A target one pixel wide (or high) takes a longer source less its last
+    // pixel, as GDI stretches.
+    if (w == 1 && sw > 1) sw--;
+    if (h == 1 && sh > 1) sh--;
     const bool apart = s.px != d.px;
-    if (apart && w == sw && h == sh && w != 0 && h != 0)
+    const bool inside = sx >= 0 && sy >= 0 && sx + sw <= s.w && sy + sh <= s.h;
+    if (key.on && !(apart && inside && w > 0 && h > 0 &&
+                    ((w == sw && h == sh) || (w == 2 * sw && h == 2 * sh))))
+        anykeyed(d, x, y, w, h, s, sx, sy, sw, sh, key.px);
+    else if (apart && w == sw && h == sh && w != 0 && h != 0)
         samesize(d, x, y, w, h, s, sx, sy, key);
     else if (apart && w > 0 && h > 0 && w == 2 * sw && h == 2 * sh)
         twicesize(d, x, y, w, h, s, sx, sy, key);
-    else if (apart && w > 0 && h > 0 && sw == 2 * w && sh == 2 * h && sx >= 0 && sy >= 0 &&
-             sx + sw <= s.w && sy + sh <= s.h)
-        halfsize(d, x, y, w, h, s, sx, sy, key);
+    else if (apart && w > 0 && h > 0 && sw == 2 * w && sh == 2 * h && inside)
+        halfsize(d, x, y, w, h, s, sx, sy);
     else
-        anysize(d, x, y, w, h, s, sx, sy, sw, sh, key);
+        anysize(d, x, y, w, h, s, sx, sy, sw, sh);
     return true;
+}
+
+// The default palette's twenty colours as pixels, which a COLORREF naming a
+// palette index refers to.
+constexpr uint32_t defaultpalette[20] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080,
+                                         0x800080, 0x008080, 0xC0C0C0, 0xC0DCC0, 0xA6CAF0,
+                                         0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000, 0x00FF00,
+                                         0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+
+// The pixel a COLORREF stands for, as GDI reads its top byte: bit 24 set
+// names an entry of the default palette (entry 0 past its end), 0x10FF in the
+// top half an index into a colour table that a 32-bit bitmap does not have
+// (black); anything else is the colour in the low 24 bits.
+uint32_t colorpixel(COLORREF c) {
+    if (c & 0x01000000) {
+        const unsigned index = c & 0xFFFF;
+        return defaultpalette[index < 20 ? index : 0];
+    }
+    if ((c >> 16) == 0x10FF) return 0;
+    return topixel(c & 0xFFFFFF);
 }
 
 } // namespace
@@ -175,10 +254,7 @@ BOOL WINAPI StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int
 BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw,
                            int sh, UINT transparent) {
     if (w < 0 || h < 0 || sw < 0 || sh < 0) return FALSE;
-    // Only a plain colour can match; a palette reference matches nothing here.
-    const UINT tag = transparent >> 24;
-    const ColorKey key{tag == 0 || tag == 2, topixel(transparent & 0xFFFFFF)};
-    return copy(dst, x, y, w, h, src, sx, sy, sw, sh, key);
+    return copy(dst, x, y, w, h, src, sx, sy, sw, sh, ColorKey{true, colorpixel(transparent)});
 }
 
 } // extern "C"

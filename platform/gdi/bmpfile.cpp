@@ -98,15 +98,31 @@ bool plausible(const std::vector<unsigned char> &f) {
     }
 }
 
-// One channel of a bit-field pixel, widened or narrowed to 8 bits.
+// One channel of a bit-field pixel as 8 bits, as GDI widens it: its top 8
+// bits, or a narrower field moved to the top and its bits repeated below
+// once (5 bits v become v << 3 | v >> 2).
 uint32_t channel(uint32_t v, uint32_t mask) {
     if (!mask) return 0;
     int shift = 0, width = 0;
     while (!(mask >> shift & 1)) shift++;
     while (shift + width < 32 && (mask >> (shift + width) & 1)) width++;
-    uint32_t c = (v & mask) >> shift;
+    const uint32_t c = (v & mask) >> shift;
     if (width >= 8) return c >> (width - 8);
-    return c * 255 / ((1u << width) - 1);
+    const uint32_t top = c << (8 - width);
+    return top | top >> width;
+}
+
+// A decoded surface of 16-bit pixels as 0x00RRGGBB, each channel widened as
+// GDI widens it (SDL's own conversion rounds differently).
+void widen16(const SDL_Surface *s, uint32_t *out) {
+    const SDL_PixelFormat *f = s->format;
+    for (int y = 0; y < s->h; y++) {
+        const Uint16 *row =
+            (const Uint16 *)((const unsigned char *)s->pixels + (size_t)y * s->pitch);
+        for (int x = 0; x < s->w; x++, out++)
+            *out = channel(row[x], f->Rmask) << 16 | channel(row[x], f->Gmask) << 8 |
+                   channel(row[x], f->Bmask);
+    }
 }
 
 // 32-bit pixels with bit fields in an order SDL has no format for are
@@ -146,22 +162,35 @@ extern "C" HANDLE WINAPI LoadImageA(HINSTANCE, LPCSTR name, UINT type, int, int,
     if (!rw) return nullptr;
     SDL_Surface *raw = SDL_LoadBMP_RW(rw, 1);
     if (!raw) return nullptr;
-    SDL_Surface *s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB888, 0);
-    SDL_FreeSurface(raw);
-    if (!s) return nullptr;
     HBITMAP hb = nullptr;
-    if (s->w > 0 && s->h > 0 && SDL_LockSurface(s) == 0) {
-        hb = newbitmap(s->w, s->h);
-        if (Bitmap *b = getbitmap(hb)) {
-            for (int y = 0; y < s->h; y++) {
-                const uint32_t *row =
-                    (const uint32_t *)((const unsigned char *)s->pixels + (size_t)y * s->pitch);
-                uint32_t *out = &b->px[(size_t)y * s->w];
-                for (int x = 0; x < s->w; x++) out[x] = row[x] & 0xFFFFFF;
-            }
-        }
-        SDL_UnlockSurface(s);
+    if (raw->w > 0 && raw->h > 0) hb = newbitmap(raw->w, raw->h);
+    Bitmap *b = getbitmap(hb);
+    bool done = false;
+    if (b && raw->format->BytesPerPixel == 2 && SDL_LockSurface(raw) == 0) {
+        widen16(raw, b->px.data());
+        SDL_UnlockSurface(raw);
+        done = true;
     }
-    SDL_FreeSurface(s);
+    // Everything else through SDL's conversion to 0x00RRGGBB.
+    if (b && !done) {
+        if (SDL_Surface *s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB888, 0)) {
+            if (SDL_LockSurface(s) == 0) {
+                for (int y = 0; y < s->h; y++) {
+                    const uint32_t *row =
+                        (const uint32_t *)((const unsigned char *)s->pixels + (size_t)y * s->pitch);
+                    uint32_t *out = &b->px[(size_t)y * s->w];
+                    for (int x = 0; x < s->w; x++) out[x] = row[x] & 0xFFFFFF;
+                }
+                SDL_UnlockSurface(s);
+                done = true;
+            }
+            SDL_FreeSurface(s);
+        }
+    }
+    SDL_FreeSurface(raw);
+    if (hb && !done) {
+        DeleteObject(hb);
+        hb = nullptr;
+    }
     return hb;
 }

@@ -19,25 +19,17 @@ inline void putrow(uint32_t *out, const uint32_t *in, size_t n, ColorKey key) {
 }
 
 // One target row of a stretched copy from one source row t.
-template <bool keyed>
-void maprow(uint32_t *out, const uint32_t *t, const ColumnMap &cols, size_t n, uint32_t key) {
+void maprow(uint32_t *out, const uint32_t *t, const ColumnMap &cols, size_t n) {
     const int *idx = cols.idx.data(), *cnt = cols.cnt.data();
     if (cols.single) {
-        for (size_t i = 0; i < n; i++) {
-            const uint32_t v = t[idx[i]] & 0xFFFFFF;
-            if (keyed)
-                out[i] = v == key ? out[i] : v;
-            else
-                out[i] = v;
-        }
+        for (size_t i = 0; i < n; i++) out[i] = t[idx[i]] & 0xFFFFFF;
         return;
     }
     for (size_t i = 0; i < n; i++) {
         const uint32_t *p = t + idx[i];
         uint32_t v = p[0];
         for (int c = 1; c < cnt[i]; c++) v &= p[c];
-        v &= 0xFFFFFF;
-        if (!keyed || v != key) out[i] = v;
+        out[i] = v & 0xFFFFFF;
     }
 }
 
@@ -80,29 +72,24 @@ void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch,
 }
 
 void halverows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
-               size_t rows, ColorKey key, std::vector<uint32_t> &line) {
-    line.resize(n);
-    uint32_t *tmp = line.data();
+               size_t rows) {
     for (size_t k = 0; k < rows; k++, out += opitch, in += 2 * ipitch) {
         const uint32_t *a = in, *b = in + ipitch;
         for (size_t i = 0; i < n; i++)
-            tmp[i] = a[2 * i] & a[2 * i + 1] & b[2 * i] & b[2 * i + 1] & 0xFFFFFF;
-        putrow(out, tmp, n, key);
+            out[i] = a[2 * i] & a[2 * i + 1] & b[2 * i] & b[2 * i + 1] & 0xFFFFFF;
     }
 }
 
 void maprows(uint32_t *dst, size_t dpitch, int dx0, const std::vector<Span> &ys,
              const uint32_t *src, size_t spitch, int row0, size_t bandwidth, const ColumnMap &cols,
-             ColorKey key, std::vector<uint32_t> &band) {
+             std::vector<uint32_t> &band) {
     const size_t n = cols.idx.size();
     band.resize(bandwidth);
     const Span *prev = nullptr;
     for (const Span &r : ys) {
         uint32_t *out = dst + (size_t)r.d * dpitch + dx0;
-        // A row that reads what the row before read, without leaving anything
-        // out, comes out the same: copied.
-        if (!key.on && prev && prev->lo == r.lo && prev->hi == r.hi &&
-            std::abs(prev->d - r.d) == 1) {
+        // A row that reads what the row before read comes out the same: copied.
+        if (prev && prev->lo == r.lo && prev->hi == r.hi && std::abs(prev->d - r.d) == 1) {
             std::memcpy(out, dst + (size_t)prev->d * dpitch + dx0, n * 4);
             prev = &r;
             continue;
@@ -116,11 +103,27 @@ void maprows(uint32_t *dst, size_t dpitch, int dx0, const std::vector<Span> &ys,
             }
             t = band.data();
         }
-        if (key.on)
-            maprow<true>(out, t, cols, n, key.px);
-        else
-            maprow<false>(out, t, cols, n, key.px);
+        maprow(out, t, cols, n);
         prev = &r;
+    }
+}
+
+void pickrows(uint32_t *dst, size_t dpitch, int dx0, const std::vector<Span> &ys,
+              const std::vector<int> &rows, const uint32_t *src, size_t spitch,
+              const std::vector<int> &cols, uint32_t key) {
+    const size_t n = cols.size();
+    for (size_t r = 0; r < ys.size(); r++) {
+        uint32_t *out = dst + (size_t)ys[r].d * dpitch + dx0;
+        if (rows[r] < 0) {
+            if (key != 0) // off the source: black, left out where black is the key
+                for (size_t i = 0; i < n; i++) out[i] = 0;
+            continue;
+        }
+        const uint32_t *t = src + (size_t)rows[r] * spitch;
+        for (size_t i = 0; i < n; i++) {
+            const uint32_t v = cols[i] < 0 ? 0 : t[cols[i]] & 0xFFFFFF;
+            if (v != key) out[i] = v;
+        }
     }
 }
 

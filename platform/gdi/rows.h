@@ -30,7 +30,7 @@ void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch,
 
 // Every 2 x 2 block of source pixels combined with AND into one target pixel.
 void halverows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
-               size_t rows, ColorKey key, std::vector<uint32_t> &line);
+               size_t rows);
 
 // The target columns of a stretched copy, left to right: column i takes the
 // cnt[i] source pixels from idx[i] on (relative to the first source column
@@ -46,6 +46,15 @@ struct ColumnMap {
 // pitches are in pixels.
 void maprows(uint32_t *dst, size_t dpitch, int dx0, const std::vector<Span> &ys,
              const uint32_t *src, size_t spitch, int row0, size_t bandwidth, const ColumnMap &cols,
-             ColorKey key, std::vector<uint32_t> &band);
+             std::vector<uint32_t> &band);
+
+// Target rows of a transparent copy, one source pixel for each target pixel:
+// row ys[i].d of the target takes source row rows[i], its pixel i from column
+// dx0 on takes source column cols[i]; a row or column of -1 is off the source
+// and reads black. src is source column 0 of source row 0 as the indices count
+// them; the pitch is in pixels.
+void pickrows(uint32_t *dst, size_t dpitch, int dx0, const std::vector<Span> &ys,
+              const std::vector<int> &rows, const uint32_t *src, size_t spitch,
+              const std::vector<int> &cols, uint32_t key);
 
 } // namespace dgp

@@ -20,3 +20,5 @@ long hook_gdiobjects() {
         if (s.kind != dgp::Kind::none && !s.stock) n++;
     return n;
 }
+
+bool hook_wine() { return false; }

@@ -1,4 +1,5 @@
-// Working set and GDI objects as Windows counts them.
+// Working set and GDI objects as Windows counts them, and whether this is
+// Wine.
 #include "fixture.h"
 
 #define PSAPI_VERSION 2
@@ -12,3 +13,8 @@ long hook_residentkb() {
 }
 
 long hook_gdiobjects() { return (long)GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+
+bool hook_wine() {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
