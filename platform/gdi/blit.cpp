@@ -86,14 +86,20 @@ void twicesize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx,
 
 // Half the source size on both axes, left to right and top down, with the
 // source rectangle on the source surface: target pixel k combines source
-// pixels 2k and 2k + 1 of both axes with AND.
-void halfsize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy) {
+// pixels 2k and 2k + 1 of both axes with AND, or, with a key, takes the
+// last column of their first row.
+void halfsize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy,
+              ColorKey key) {
     const i64 kx0 = std::max<i64>(0, -x), kx1 = std::min<i64>(w, d.w - x);
     const i64 ky0 = std::max<i64>(0, -y), ky1 = std::min<i64>(h, d.h - y);
     if (kx0 >= kx1 || ky0 >= ky1) return;
-    halverows(d.px + (size_t)(y + ky0) * d.w + (size_t)(x + kx0), (size_t)d.w,
-              s.px + (size_t)(sy + 2 * ky0) * s.w + (size_t)(sx + 2 * kx0), (size_t)s.w,
-              (size_t)(kx1 - kx0), (size_t)(ky1 - ky0));
+    uint32_t *out = d.px + (size_t)(y + ky0) * d.w + (size_t)(x + kx0);
+    const uint32_t *in = s.px + (size_t)(sy + 2 * ky0) * s.w + (size_t)(sx + 2 * kx0);
+    const size_t n = (size_t)(kx1 - kx0), rows = (size_t)(ky1 - ky0);
+    if (key.on)
+        halfkeyrows(out, (size_t)d.w, in, (size_t)s.w, n, rows, key.px);
+    else
+        halverows(out, (size_t)d.w, in, (size_t)s.w, n, rows);
     drawn(d);
 }
 
@@ -202,15 +208,19 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     if (h == 1 && sh > 1) sh--;
     const bool apart = s.px != d.px;
     const bool inside = sx >= 0 && sy >= 0 && sx + sw <= s.w && sy + sh <= s.h;
-    if (key.on && !(apart && inside && w > 0 && h > 0 &&
-                    ((w == sw && h == sh) || (w == 2 * sw && h == 2 * sh))))
+    // The shapes with kernels of their own; a transparent copy of any other
+    // shape, or with its source past the bitmap, takes one pixel at a time.
+    const bool same = apart && w == sw && h == sh && w != 0 && h != 0;
+    const bool twice = apart && w > 0 && h > 0 && w == 2 * sw && h == 2 * sh;
+    const bool half = apart && w > 0 && h > 0 && sw == 2 * w && sh == 2 * h && inside;
+    if (key.on && !(inside && (same || twice || half)))
         anykeyed(d, x, y, w, h, s, sx, sy, sw, sh, key.px);
-    else if (apart && w == sw && h == sh && w != 0 && h != 0)
+    else if (same)
         samesize(d, x, y, w, h, s, sx, sy, key);
-    else if (apart && w > 0 && h > 0 && w == 2 * sw && h == 2 * sh)
+    else if (twice)
         twicesize(d, x, y, w, h, s, sx, sy, key);
-    else if (apart && w > 0 && h > 0 && sw == 2 * w && sh == 2 * h && inside)
-        halfsize(d, x, y, w, h, s, sx, sy);
+    else if (half)
+        halfsize(d, x, y, w, h, s, sx, sy, key);
     else
         anysize(d, x, y, w, h, s, sx, sy, sw, sh);
     return true;

@@ -71,6 +71,15 @@ void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch,
     }
 }
 
+void halfkeyrows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
+                 size_t rows, uint32_t key) {
+    for (size_t k = 0; k < rows; k++, out += opitch, in += 2 * ipitch)
+        for (size_t i = 0; i < n; i++) {
+            const uint32_t v = in[2 * i + 1] & 0xFFFFFF;
+            out[i] = v == key ? out[i] : v;
+        }
+}
+
 void halverows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
                size_t rows) {
     for (size_t k = 0; k < rows; k++, out += opitch, in += 2 * ipitch) {

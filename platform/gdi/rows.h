@@ -28,6 +28,11 @@ void copyrows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, s
 void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
                 size_t rows, bool xodd, bool yodd, ColorKey key, std::vector<uint32_t> &line);
 
+// Every 2 x 2 block of source pixels as one target pixel, the block's first
+// row, last column, left out where it is the key.
+void halfkeyrows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
+                 size_t rows, uint32_t key);
+
 // Every 2 x 2 block of source pixels combined with AND into one target pixel.
 void halverows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
                size_t rows);
