@@ -38,8 +38,15 @@ void pollmessages();
 // presented.
 void polled();
 
-// Waits until an event is pending or ns have passed (wait_desktop.cpp; in the
-// browser wait_web.cpp).
+// What each system does in its own way (wait_desktop.cpp; in the browser
+// wait_web.cpp):
+// Waits until an event is pending or about ns have passed.
 void waitforinput(uint64_t ns);
+// The pause of Sleep: ms milliseconds, or a bare yield for 0.
+void pausefor(uint32_t ms);
+// Pixels were presented: the browser gets a turn to show them when one is
+// due, about every frame, however busy the program is; nothing on the
+// desktop, which shows them at once.
+void giveturn();
 
 } // namespace dgp
