@@ -3,7 +3,8 @@
 #
 #   dg_web_port_flags   compile options of the files that include SDL or FreeType
 #                       (without -sUSE_SDL=2 <SDL.h> is Emscripten's SDL 1.2)
-#   dg_web_link(dg)     what every program links: the ports, Asyncify, the page
+#   dg_web_link(TARGET [SCOPE])
+#                       what every program links (INTERFACE for dg::dg): the ports, Asyncify, the page
 #                       around the canvas (platform/web/shell.html), the waits and
 #                       dialogs of platform/web/web.js, and the Mincho face
 #   dg_web_mincho       the Mincho face: IPA Mincho cut to code page 932
@@ -46,12 +47,16 @@ add_custom_command(
 add_custom_target(dg_web_mincho DEPENDS ${dg_web_out}/mincho.ttf)
 
 function(dg_web_link target)
+  set(scope INTERFACE)
+  if(ARGC GREATER 1)
+    set(scope ${ARGV1})
+  endif()
   # Every program links dg_core: made after the face, a program's link finds it.
   add_dependencies(dg_core dg_web_mincho)
   set(js $<BUILD_INTERFACE:${dg_web_dir}/web.js>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/web.js>)
   set(shell $<BUILD_INTERFACE:${dg_web_dir}/shell.html>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/shell.html>)
   set(font $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/mincho.ttf>)
-  target_link_options(${target} INTERFACE
+  target_link_options(${target} ${scope}
     ${dg_web_port_flags}
     # The runtime's loops (getch, wait, message boxes) wait through Asyncify;
     # deep call chains wait too (a test's), hence the larger stack for it.
@@ -65,7 +70,12 @@ function(dg_web_link target)
     "SHELL:--js-library ${js}"
     "SHELL:--shell-file ${shell}"
     "SHELL:--preload-file ${font}@/dg/mincho.ttf")
-  set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS
-    $<BUILD_INTERFACE:${dg_web_dir}/web.js> $<BUILD_INTERFACE:${dg_web_dir}/shell.html>
-    $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>)
+  if(scope STREQUAL "INTERFACE")
+    set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS
+      $<BUILD_INTERFACE:${dg_web_dir}/web.js> $<BUILD_INTERFACE:${dg_web_dir}/shell.html>
+      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>)
+  else()
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf)
+  endif()
 endfunction()

@@ -33,6 +33,8 @@ int main(int argc, char **argv) {
     testing::InitGoogleTest(&argc, argv);
     // Children of death tests start afresh rather than as forks of a process
     // that holds a window.
+#if GTEST_HAS_DEATH_TEST
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+#endif
     return RUN_ALL_TESTS();
 }

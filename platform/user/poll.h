@@ -16,7 +16,9 @@ namespace dgp {
 
 constexpr uint64_t idleafter = 5000000; // ns
 constexpr uint64_t idlewait = 1000000;  // ns
-constexpr uint64_t busygap = 100000;    // ns between two polls that count as work done
+// The time between two polls that counts as work done: more than the clock's
+// step (each system's own, wait_desktop.cpp and wait_web.cpp).
+extern const uint64_t busygap; // ns
 
 // Drawing on any surface, and key or window events read: each counts as
 // something the program did (drawnon, events.cpp).

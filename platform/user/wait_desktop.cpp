@@ -13,6 +13,8 @@
 
 namespace dgp {
 
+const uint64_t busygap = 100000; // ns
+
 namespace {
 
 // SDL's display connection under X11, or -1.

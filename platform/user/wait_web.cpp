@@ -15,6 +15,10 @@ void dg_yield(void);
 
 namespace dgp {
 
+// The browser's clock (performance.now) reads in steps of 0.1 ms, with
+// jitter: two polls with no work between them can read that far apart.
+const uint64_t busygap = 1000000; // ns
+
 namespace {
 
 // An idle program waits a frame at a time, so that one that polls while it

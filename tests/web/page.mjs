@@ -1,17 +1,11 @@
-#!/usr/bin/env node
-// Drives a page in Debian's headless Chromium (puppeteer-core), served from a
-// folder on 127.0.0.1. As a command:
-//   node page-test.mjs --dir DIR --page 'x.html?a=b' [--wait EXPR] [--pixel X,Y=RRGGBB]...
-//        [--cpu SECONDS] [--press KEY | --down KEY | --up KEY]... [--exit N] [--expect EXPR]...
-//        [--dialog accept|dismiss|none] [--timeout MS]
-// Steps run in this order: open, wait (default window.dgReady), pixels, cpu,
-// keys, exit code, expects. Prints one line per check and exits 1 on any failure.
-// As a module: startServer, launchBrowser, openPage, pageEval, waitFor, readPixels, idleCpu.
+// Pages in Debian's headless Chromium (puppeteer-core), served from a folder
+// on 127.0.0.1: the server, the browser, a page with its log, evaluation
+// without a user gesture, waiting, canvas pixels and the CPU an idle page uses.
+// run.mjs (the page checks) and serve.mjs use it.
 import http from 'node:http';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const types = {
@@ -20,8 +14,8 @@ const types = {
   '.png': 'image/png', '.ttf': 'font/ttf', '.json': 'application/json', '.txt': 'text/plain',
 };
 
-// A static server for dir on 127.0.0.1 at a free port. Resolves to {url, close}.
-export function startServer(dir) {
+// A static server for dir on 127.0.0.1 at port (0: a free one). Resolves to {url, close}.
+export function startServer(dir, port = 0) {
   const root = path.resolve(dir);
   const server = http.createServer((req, res) => {
     let rel;
@@ -37,7 +31,7 @@ export function startServer(dir) {
   });
   return new Promise((resolve, reject) => {
     server.on('error', reject);
-    server.listen(0, '127.0.0.1', () => resolve({
+    server.listen(port, '127.0.0.1', () => resolve({
       url: `http://127.0.0.1:${server.address().port}/`,
       close: () => new Promise(r => server.close(r)),
     }));
@@ -146,67 +140,4 @@ export async function idleCpu(browser, page, seconds) {
     script: (m1.ScriptDuration - m0.ScriptDuration) / wall,
     processes: byType,
   };
-}
-
-function parseArgs(argv) {
-  const o = { pixels: [], keys: [], expects: [], wait: 'window.dgReady', timeout: 10000, dialog: 'dismiss' };
-  for (let i = 0; i < argv.length; i++) {
-    const a = argv[i], v = () => { if (i + 1 >= argv.length) throw new Error(`${a} needs a value`); return argv[++i]; };
-    if (a === '--dir') o.dir = v();
-    else if (a === '--page') o.page = v();
-    else if (a === '--wait') o.wait = v();
-    else if (a === '--pixel') {
-      const m = /^(\d+),(\d+)=([0-9a-fA-F]{6})$/.exec(v());
-      if (!m) throw new Error('--pixel X,Y=RRGGBB');
-      o.pixels.push([+m[1], +m[2], m[3].toUpperCase()]);
-    } else if (a === '--cpu') o.cpu = +v();
-    else if (a === '--press' || a === '--down' || a === '--up') o.keys.push([a.slice(2), v()]);
-    else if (a === '--exit') o.exit = +v();
-    else if (a === '--expect') o.expects.push(v());
-    else if (a === '--dialog') o.dialog = v();
-    else if (a === '--timeout') o.timeout = +v();
-    else throw new Error(`unknown argument ${a}`);
-  }
-  if (!o.dir || !o.page) throw new Error('--dir and --page are required');
-  return o;
-}
-
-async function main() {
-  const o = parseArgs(process.argv.slice(2));
-  const server = await startServer(o.dir);
-  const browser = await launchBrowser();
-  let failed = 0, passed = 0;
-  const check = (ok, what) => { ok ? passed++ : failed++; console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`); };
-  let page;
-  try {
-    page = await openPage(browser, server.url + o.page, { dialog: o.dialog });
-    if (o.wait) check(!!(await waitFor(page, o.wait, o.timeout).catch(() => false)), `wait ${o.wait}`);
-    if (o.pixels.length) {
-      const got = await readPixels(page, o.pixels.map(([x, y]) => [x, y]));
-      o.pixels.forEach(([x, y, want], i) => check(got[i] === want, `pixel ${x},${y} = ${got[i]} (want ${want})`));
-    }
-    if (o.cpu) console.log(`cpu ${JSON.stringify(await idleCpu(browser, page, o.cpu))}`);
-    for (const [how, key] of o.keys) await page.keyboard[how](key);
-    if (o.exit !== undefined) {
-      const code = await waitFor(page, 'window.dgExitCode !== undefined && String(window.dgExitCode)', o.timeout)
-        .catch(() => 'none');
-      check(code === String(o.exit), `exit code ${code} (want ${o.exit})`);
-    }
-    for (const e of o.expects) {
-      const v = await pageEval(page, e).catch(err => `error: ${err.message}`);
-      check(v === true, `expect ${e} (got ${JSON.stringify(v)})`);
-    }
-  } catch (e) {
-    check(false, `error: ${e.message}`);
-  } finally {
-    if (page && (failed || process.env.PAGE_TEST_LOG)) for (const l of page.dgLog) console.log(`  ${l}`);
-    await browser.close();
-    await server.close();
-  }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed ? 1 : 0);
-}
-
-if (process.argv[1] && fileURLToPath(import.meta.url) === path.resolve(process.argv[1])) {
-  main().catch(e => { console.error(e); process.exit(2); });
 }
