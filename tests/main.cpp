@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 int Main(void) { return 0; }
 
 void openwindow() {
@@ -36,5 +38,7 @@ int main(int argc, char **argv) {
 #if GTEST_HAS_DEATH_TEST
     GTEST_FLAG_SET(death_test_style, "threadsafe");
 #endif
-    return RUN_ALL_TESTS();
+    // exit, not return: in a page, main's return value is lost once main has
+    // waited (Asyncify), and exit hands the code to the page.
+    std::exit(RUN_ALL_TESTS());
 }
