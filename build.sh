@@ -166,6 +166,7 @@ test_all() {
     # Chromium (each check bounded in time; the whole run at most 15 minutes).
     run "web build" build web
     run "web pages in chromium" timeout 900 node tests/web/run.mjs build/web build/web-checks
+    run "web package" timeout 1200 tests/web/package.sh
     say "summary"
     printf '%s\n' "${results[@]}"
     local total=${#results[@]}

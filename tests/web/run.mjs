@@ -105,12 +105,26 @@ const demoLines = pic => {
   return faults;
 };
 
+// The canvas scaled by the largest whole multiple that fits the page, in
+// device pixels: [viewport, CSS width and height the canvas must have].
+const fits = {
+  a: [{ width: 1400, height: 900, deviceScaleFactor: 1 }, '1280px 800px'],
+  7: [{ width: 1024, height: 768, deviceScaleFactor: 2 }, '960px 600px'],
+  Space: [{ width: 800, height: 600, deviceScaleFactor: 1.5 }, '426.667px 266.667px'],
+};
+
 async function demo() {
   let first = true;
   for (const key of ['a', '7', 'Space', 'ArrowUp', 'Enter']) {
+    const [viewport, size] = fits[key] || [];
     await withPage('demo/demo.html', async page => {
       await started(page);
       const faults = await settles(page, demoLines);
+      if (size) {
+        const got = await pageEval(page, 'canvas.style.width + " " + canvas.style.height');
+        ok(got === size, `demo: at ${viewport.width}x${viewport.height}, ${viewport.deviceScaleFactor} device pixels ` +
+          `a pixel, the canvas is ${got} (want ${size})`);
+      }
       if (first) {
         ok(faults.length === 0, 'demo: three lines at the native build\'s device pixels', faults);
         ok(await titled(page, 'タイトルです'), 'demo: page title タイトルです');
@@ -125,7 +139,7 @@ async function demo() {
       ok(code === '1', `demo: ${key} ends it, exit code ${code}`);
       ok(/ended \(exit code 1\)/.test(await pageEval(page, 'document.getElementById("status").textContent')),
         `demo: the page says the program ended (${key})`);
-    });
+    }, { viewport });
   }
   // A key held from the start ends it as soon as it waits. A page learns of a
   // key only from its events: a held key's first repeat (keydown again, as
