@@ -46,7 +46,9 @@ bool offersmode(const DEVMODEA *dm, SDL_DisplayMode *out) {
     return true;
 }
 
-bool enterfullscreen(Window *, const SDL_DisplayMode &) {
+bool enterfullscreen(Window *w, const SDL_DisplayMode &m) {
+    // The canvas takes the mode's size; the page scales it to the screen.
+    SDL_SetWindowSize(w->sdl, m.w, m.h);
     dg_fullscreen(1);
     return true;
 }

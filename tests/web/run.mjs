@@ -3,7 +3,7 @@
 // from the web build's tree on 127.0.0.1.
 //   node tests/web/run.mjs BUILD [OUT] [check...]
 //   BUILD: the web build (build/web); OUT: where screenshots go (default BUILD/checks)
-//   checks: demo idle examples loadbmp suite (default: all)
+//   checks: demo idle examples loadbmp fullscreen suite (default: all)
 // Every page starts in a fresh browser tab; keys are held (down, the effect
 // awaited, up), as a person presses them. Prints one line per check and
 // "N passed, N failed"; exit code 1 on any failure.
@@ -272,6 +272,32 @@ async function loadbmp() {
   });
 }
 
+// Full screen (bai 2): the page asks for the browser's full-screen mode, which
+// a browser grants only in answer to the user: the next key (minus, which
+// getch does not poll; a modifier alone is no answer) brings it. The canvas keeps 320 x 200 and is scaled by
+// a whole multiple to the screen; the end leaves full screen.
+async function fullscreen() {
+  await withPage('tests/full.html', async page => {
+    await started(page);
+    await waitFor(page, 'canvas.width === 320 && canvas.height === 200', 5000);
+    const before = await pageEval(page, '!!document.fullscreenElement');
+    await hold(page, 'Minus');
+    const full = await waitFor(page, 'document.fullscreenElement === document.documentElement', 5000).catch(() => false);
+    ok(!before && full, `fullscreen: asked at once, granted at the next key (before ${before}, after ${!!full})`);
+    const [n, m, w, h] = await pageEval(page, `[parseFloat(canvas.style.width) * devicePixelRatio / 320,
+      parseFloat(canvas.style.height) * devicePixelRatio / 200, innerWidth * devicePixelRatio,
+      innerHeight * devicePixelRatio]`);
+    const whole = n === m && Number.isInteger(n) && n >= 1;
+    const largest = 320 * n <= w && 200 * n <= h && (320 * (n + 1) > w || 200 * (n + 1) > h);
+    ok(whole && largest, `fullscreen: 320 x 200 scaled ${n} x ${m} times on a screen of ${w} x ${h} device pixels`);
+    const red = (await picture(page)).at(25, 15);
+    ok(red === '#A80000', `fullscreen: the box drawn 1 : 1 (${red} at 25,15)`);
+    const code = await holdUntilEnd(page, 'a');
+    ok(code === '1' && await waitFor(page, '!document.fullscreenElement', 5000).catch(() => false),
+      `fullscreen: a ends it (exit code ${code}) and the page leaves full screen`);
+  });
+}
+
 // The GoogleTest suite as a page: the tests that need no real desktop.
 // (Quit.MainReturning* runs a child process; the demo's page shows the same.)
 const suiteFilter = 'Palette*:Startup*:Screen*:Pixels*:Lines*:Copies*:BackBuffer*:Idioms*:Bitmaps*:' +
@@ -286,7 +312,7 @@ async function suite() {
   });
 }
 
-const checks = { demo, idle, examples, loadbmp, suite };
+const checks = { demo, idle, examples, loadbmp, fullscreen, suite };
 try {
   for (const name of only.length ? only : Object.keys(checks)) {
     if (!checks[name]) { ok(false, `no check named ${name}`); continue; }
