@@ -2,8 +2,11 @@
 # dg's one entry for building and checking.
 #   ./build.sh demo    build the demo and run it in a window (on a virtual display
 #                      when there is none: screenshot to build/demo.png, then a key ends it)
-#   ./build.sh test    install what is missing, build natively and for Windows, run every
-#                      test natively and under Wine; non-zero on any failure
+#   ./build.sh test    install what is missing, build natively, for Windows and for the
+#                      browser, run every test natively, under Wine and in headless
+#                      Chromium; non-zero on any failure
+#   ./build.sh web     build the demo and the examples as web pages (build/web) and serve
+#                      them on 127.0.0.1 (Ctrl-C stops the server)
 #   ./build.sh bench   benchmarks, side by side with the peer where it is installed
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -29,6 +32,10 @@ native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontco
     libx11-dev libxi-dev fontconfig fonts-ipafont-mincho)
 display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
 test_packages=(libgtest-dev googletest libxtst-dev g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev)
+# The browser build: Debian's Emscripten (node-acorn for its optimiser), the
+# Mincho face cut by fontTools, and Chromium for the page checks.
+web_packages=(cmake make python3 emscripten node-acorn python3-fonttools fonts-ipafont-mincho
+    googletest chromium)
 
 # A virtual X display for the whole run; stopped on exit.
 xvfb_pid=""
@@ -72,6 +79,32 @@ wine_prefix() {
     return 0
 }
 
+# What the web build and its checks need: the packages, node and npm (any
+# node of 18 or later: Debian's unless one is there), and puppeteer-core.
+web_setup() {
+    need "${web_packages[@]}"
+    command -v node >/dev/null || need nodejs
+    command -v npm >/dev/null || need npm
+    if [ ! -d tests/web/node_modules/puppeteer-core ]; then
+        say "installing puppeteer-core (tests/web)"
+        npm ci --prefix tests/web --no-audit --no-fund >/dev/null
+    fi
+}
+
+# The demo and the examples as pages (no test suite).
+web_pages() {
+    cmake --preset web >/dev/null
+    cmake --build --preset web -j"$jobs" --target demo \
+        $(sed -n 's/^dg_add_program(\([a-z0-9_]*\) .*/\1/p' examples/CMakeLists.txt)
+}
+
+web() {
+    web_setup
+    web_pages
+    say "pages: build/web/demo/demo.html, build/web/examples/*.html"
+    node tests/web/serve.mjs build/web "${DG_WEB_PORT:-8000}"
+}
+
 demo() {
     need "${native_packages[@]}"
     build default
@@ -102,6 +135,7 @@ demo() {
 
 test_all() {
     need "${native_packages[@]}" "${display_packages[@]}" "${test_packages[@]}"
+    web_setup
     start_display
     local failed=0 results=()
     run() { # name, command...
@@ -128,6 +162,11 @@ test_all() {
     if [ -x tests/package/run.sh ]; then
         run "install and packages" tests/package/run.sh
     fi
+    # The browser: everything built as pages, then checked in headless
+    # Chromium (each check bounded in time; the whole run at most 15 minutes).
+    run "web build" build web
+    run "web pages in chromium" timeout 900 node tests/web/run.mjs build/web build/web-checks
+    run "web package" timeout 1200 tests/web/package.sh
     say "summary"
     printf '%s\n' "${results[@]}"
     local total=${#results[@]}
@@ -155,7 +194,8 @@ package() {
 case "${1:-}" in
 demo) demo ;;
 test) test_all ;;
+web) web ;;
 bench) bench ;;
 package) package ;;
-*) sed -n '2,8p' "$0"; exit 2 ;;
+*) sed -n '2,11p' "$0"; exit 2 ;;
 esac

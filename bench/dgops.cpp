@@ -1,6 +1,7 @@
 // dg's drawing operations, each on a back buffer and on the window surface,
 // at bai 1 (every logical pixel a 2 x 2 block) and bai 0 (1 : 1).
 #include "bench.h"
+#include "frame.h"
 #include "host.h"
 
 #include <benchmark/benchmark.h>
@@ -12,20 +13,6 @@ namespace {
 
 HDC backbuffer, source; // the drawing target and the flipped source, 1280 x 1024
 HDC sprite, picture;    // memory surfaces holding the two pictures
-
-// A memory surface of w x h pixels in the window's format, set pixel by pixel.
-HDC makesurface(int w, int h, uint32_t (*px)(int, int)) {
-    HDC hdc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(gvram, w, h);
-    SelectObject(hdc, bitmap);
-    DeleteObject(bitmap); // refused while selected: the surface keeps it
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) {
-            uint32_t p = px(x, y);
-            SetPixel(hdc, x, y, RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF));
-        }
-    return hdc;
-}
 
 void prepare() {
     if (backbuffer) return;
@@ -75,28 +62,6 @@ template <class F> void add(const char *op, int where, int w, int h, F f) {
 
 void segment(HDC hdc, const Walk &w, const Seg &s, int i) {
     dg_line(hdc, w.x + s.x1, w.y + s.y1, w.x + s.x2, w.y + s.y2, colour(i));
-}
-
-// One whole frame into the back buffer, flipped onto the window.
-void frame(int n) {
-    dg_gcls(backbuffer, 0);
-    dg_drawbmp(backbuffer, 0, 0, 320, 200, picture);
-    for (int i = 0; i < framesprites; i++) {
-        int x, y;
-        framesprite(i, x, y);
-        dg_drawbmp3(backbuffer, x, y, 16, 16, sprite, 0, 0, toumei);
-    }
-    for (int i = 0; i < framelines; i++) {
-        Seg s = frameline(i);
-        dg_line(backbuffer, s.x1, s.y1, s.x2, s.y2, colour(i));
-    }
-    for (int i = 0; i < framecircles; i++) {
-        int cx, cy, r;
-        framecircle(i, cx, cy, r);
-        dg_circle(backbuffer, cx, cy, r, colour(i));
-    }
-    dg_printf(10, 10, 15, "cnt:%d", n);
-    dg_flip(gvram, backbuffer);
 }
 
 } // namespace
@@ -149,7 +114,7 @@ void registerdg() {
             prepare();
             setbai(b);
             int n = 0;
-            for (auto _ : st) frame(n++);
+            for (auto _ : st) frame(backbuffer, n++);
             st.SetItemsProcessed(st.iterations());
         }));
     }

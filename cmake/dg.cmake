@@ -1,6 +1,10 @@
 # Compiler settings shared by the runtime, its programs and its tests.
 function(dg_flags target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -fexec-charset=CP932)
+  # Texts in code page 932: GCC compiles them so; for other compilers
+  # dg_cp932() converts the sources.
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
+                         $<$<COMPILE_LANG_AND_ID:C,GNU>:-fexec-charset=CP932>
+                         $<$<COMPILE_LANG_AND_ID:CXX,GNU>:-fexec-charset=CP932>)
   if(WIN32)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
   endif()

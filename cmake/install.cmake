@@ -3,7 +3,9 @@
 #   lib/  the static libraries (and on Windows the manifest object dg_add_program links)
 #   lib/cmake/dg/  the CMake package: find_package(dg) gives dg::dg and dg_add_program()
 #   lib/pkgconfig/dg.pc
-#   bin/  the demo and the examples
+#   bin/  the demo and the examples (in the web build, pages: NAME.html, .js, .wasm, .data)
+#   share/dg/  in the web build, what every page is made with: the page around the
+#         canvas, the page's waits and dialogs, the Mincho face and its licence
 include(CMakePackageConfigHelpers)
 
 set(dg_cmakedir ${CMAKE_INSTALL_LIBDIR}/cmake/dg)
@@ -16,7 +18,17 @@ if(WIN32)
           RENAME dg_manifest.o)
 endif()
 
+if(EMSCRIPTEN)
+  install(FILES platform/web/web.js platform/web/shell.html ${PROJECT_BINARY_DIR}/web/mincho.ttf
+                ${PROJECT_BINARY_DIR}/web/IPA_Font_License.txt
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/dg)
+  # The toolchain a project builds its pages with, the same as dg's.
+  install(FILES cmake/emscripten.cmake DESTINATION ${dg_cmakedir})
+  install(PROGRAMS cmake/setup-emsdk.sh DESTINATION ${dg_cmakedir})
+endif()
+
 set(DG_WINDOWS ${WIN32})
+set(DG_WEB ${EMSCRIPTEN})
 set(DG_X11 ${X11_FOUND})
 configure_package_config_file(cmake/dgConfig.cmake.in ${PROJECT_BINARY_DIR}/dgConfig.cmake
                               INSTALL_DESTINATION ${dg_cmakedir}
@@ -24,7 +36,7 @@ configure_package_config_file(cmake/dgConfig.cmake.in ${PROJECT_BINARY_DIR}/dgCo
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/dgConfigVersion.cmake
                                  COMPATIBILITY SameMinorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/dgConfig.cmake ${PROJECT_BINARY_DIR}/dgConfigVersion.cmake
-              cmake/dg_program.cmake
+              cmake/dg_program.cmake cmake/cp932.py
         DESTINATION ${dg_cmakedir})
 
 # pkg-config: the prefix is found from where dg.pc lies, so the tree can move.
@@ -33,6 +45,9 @@ string(REGEX REPLACE "/$" "" DG_PC_PREFIX "${DG_PC_PREFIX}")
 if(WIN32)
   set(DG_PC_REQUIRES "")
   set(DG_PC_LIBS "\${libdir}/dg_manifest.o -ldg_core -luser32 -lgdi32 -lmsimg32 -lkernel32 -lstdc++ -Wl,-u,WinMain -mwindows -static")
+elseif(EMSCRIPTEN)
+  set(DG_PC_REQUIRES "")
+  set(DG_PC_LIBS "-ldg_entry -ldg_core")
 else()
   set(DG_PC_REQUIRES "sdl2 freetype2 fontconfig")
   if(X11_FOUND)
@@ -51,6 +66,14 @@ install(FILES ${PROJECT_BINARY_DIR}/dg.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pk
 get_property(dg_programs GLOBAL PROPERTY dg_programs)
 if(dg_programs)
   install(TARGETS ${dg_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(EMSCRIPTEN)
+    # A page is its .html with the files beside it.
+    foreach(program ${dg_programs})
+      foreach(ext js wasm data)
+        install(FILES $<TARGET_FILE_DIR:${program}>/${program}.${ext} DESTINATION ${CMAKE_INSTALL_BINDIR})
+      endforeach()
+    endforeach()
+  endif()
 endif()
 if(WIN32)
   set(dg_docdir .)

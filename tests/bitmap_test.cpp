@@ -266,7 +266,7 @@ TEST(Bitmaps, LoadedSurfaceDrawsAndDeletes) {
 #include "testhook.h"
 // Natively the box's texts are written out in hexadecimal, for the parent to
 // check: "Bitmapロードエラー:" then the name, under "エラー", type 0x10.
-static int showhex(const char *text, const char *caption, unsigned type) {
+[[maybe_unused]] static int showhex(const char *text, const char *caption, unsigned type) {
     std::string out = "box[";
     char b[8];
     for (const char *p = text; *p; p++)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 int Main(void) { return 0; }
 
 void openwindow() {
@@ -33,6 +35,10 @@ int main(int argc, char **argv) {
     testing::InitGoogleTest(&argc, argv);
     // Children of death tests start afresh rather than as forks of a process
     // that holds a window.
+#if GTEST_HAS_DEATH_TEST
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    return RUN_ALL_TESTS();
+#endif
+    // exit, not return: in a page, main's return value is lost once main has
+    // waited (Asyncify), and exit hands the code to the page.
+    std::exit(RUN_ALL_TESTS());
 }

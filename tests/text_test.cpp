@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -62,6 +64,38 @@ TEST_F(Text, CellsAreBlackBehindTheGlyphs) {
     // Nothing beside or above the cells.
     for (int y = 38; y < 58; y++) EXPECT_EQ(GetPixel(gvram, 53, y), 0xFFFFFFu) << y;
     for (int x = 18; x < 54; x++) EXPECT_EQ(GetPixel(gvram, x, 39), 0xFFFFFFu) << x;
+}
+
+// The demo's three lines, pixel for pixel as data/demo-text.txt has them
+// (device x 20-59, y 20-75: b blue, g green, m magenta, . black): the glyphs
+// of the "ＭＳ 明朝" face's stand-in at 8 x 16, which the browser's page must
+// show exactly so too. Windows draws its own face's glyphs.
+TEST_F(Text, DemoLinesPixelForPixel) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the system's own glyphs";
+#endif
+    std::ifstream in(std::string(DG_DATA) + "/demo-text.txt");
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(in, row);) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 56u);
+    dg_gcls(gvram, 0);
+    dg_setvideomode(19);
+    dg_printf(10, 20, 2, "test");
+    dg_printf(10, 10, 1, "test");
+    dg_printf(10, 30, 5, "cnt:%d", 1);
+    dg_setvideomode(3);
+    auto colour = [](char c) -> COLORREF {
+        return c == 'b' ? 0xA80000 : c == 'g' ? 0x00A800 : c == 'm' ? 0xA800A8 : 0;
+    };
+    int wrong = 0;
+    for (int y = 0; y < 96; y++)
+        for (int x = 0; x < 80; x++) {
+            const bool in = x >= 20 && x < 60 && y >= 20 && y < 76;
+            const COLORREF want = in ? colour(rows[y - 20][x - 20]) : 0;
+            if (GetPixel(gvram, x, y) != want && ++wrong < 8)
+                ADD_FAILURE() << x << "," << y << ": " << std::hex << GetPixel(gvram, x, y);
+        }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(Text, ColourUsesTheLowByteOfTheIndex) {

@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <unistd.h>
-#include <sched.h>
 
 namespace {
 // Some value that is not null, as the program's instance handle.
@@ -18,10 +17,7 @@ extern "C" {
 void WINAPI Sleep(DWORD ms) {
     // A pause is a moment the program shows what it drew.
     dgp::polled();
-    if (ms == 0)
-        sched_yield();
-    else
-        SDL_Delay(ms);
+    dgp::pausefor(ms);
 }
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return name ? nullptr : self; }

@@ -16,7 +16,9 @@ namespace dgp {
 
 constexpr uint64_t idleafter = 5000000; // ns
 constexpr uint64_t idlewait = 1000000;  // ns
-constexpr uint64_t busygap = 100000;    // ns between two polls that count as work done
+// The time between two polls that counts as work done: more than the clock's
+// step (each system's own, wait_desktop.cpp and wait_web.cpp).
+extern const uint64_t busygap; // ns
 
 // Drawing on any surface, and key or window events read: each counts as
 // something the program did (drawnon, events.cpp).
@@ -38,8 +40,15 @@ void pollmessages();
 // presented.
 void polled();
 
-// Waits until an event is pending or ns have passed (wait_desktop.cpp; in the
-// browser wait_web.cpp).
+// What each system does in its own way (wait_desktop.cpp; in the browser
+// wait_web.cpp):
+// Waits until an event is pending or about ns have passed.
 void waitforinput(uint64_t ns);
+// The pause of Sleep: ms milliseconds, or a bare yield for 0.
+void pausefor(uint32_t ms);
+// Pixels were presented: the browser gets a turn to show them when one is
+// due, about every frame, however busy the program is; nothing on the
+// desktop, which shows them at once.
+void giveturn();
 
 } // namespace dgp

@@ -1,6 +1,7 @@
 // The presenter: a window's pixels copied to its SDL surface when they
 // changed, at the moments present.h names.
 #include "user/present.h"
+#include "user/poll.h"
 #include "user/window.h"
 
 #include <algorithm>
@@ -47,6 +48,7 @@ void present(Window *w) {
                       s->format->format, s->pixels, s->pitch);
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     SDL_UpdateWindowSurface(w->sdl);
+    giveturn();
 }
 
 void presentdue(Presenter *p) {

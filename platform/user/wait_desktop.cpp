@@ -1,7 +1,7 @@
-// An idle program's wait for input on the desktop. Under X11 it waits on the
-// display connections themselves (SDL's, and the one the key state comes
-// from), so a key anywhere or an event for the window ends the wait at once;
-// elsewhere SDL waits for its next event.
+// An idle program's wait for input on the desktop, and its pauses. Under X11
+// it waits on the display connections themselves (SDL's, and the one the key
+// state comes from), so a key anywhere or an event for the window ends the
+// wait at once; elsewhere SDL waits for its next event.
 #include "user/keyboard.h"
 #include "user/poll.h"
 #include "user/window.h"
@@ -9,8 +9,11 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <poll.h>
+#include <sched.h>
 
 namespace dgp {
+
+const uint64_t busygap = 100000; // ns
 
 namespace {
 
@@ -43,5 +46,14 @@ void waitforinput(uint64_t ns) {
     pollfd fds[2] = {{fd, POLLIN, 0}, {globalkeysfd(), POLLIN, 0}};
     poll(fds, fds[1].fd >= 0 ? 2 : 1, ms);
 }
+
+void pausefor(uint32_t ms) {
+    if (ms == 0)
+        sched_yield();
+    else
+        SDL_Delay(ms);
+}
+
+void giveturn() {}
 
 } // namespace dgp

@@ -22,6 +22,10 @@ void initsdl() {
     // megabytes and a compiler) is loaded for it. A hint, so the environment
     // (SDL_FRAMEBUFFER_ACCELERATION) still decides where it says otherwise.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // In the browser SDL would give the page a turn at every present (a
+    // timer's delay each) and busy-wait in its delays: dg gives the page its
+    // turns itself (wait_web.cpp). Elsewhere the hint means nothing.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
     SDL_Init(SDL_INIT_VIDEO);
 }
 

@@ -222,7 +222,7 @@ echo "== FetchContent"
 # The source tree as a project would download it; its hash makes FetchContent
 # take it again only when it changed.
 archive=$out/dg-source.tar.gz
-tar -C "$root" --exclude=./build --exclude=./.git --sort=name --owner=0 --group=0 \
+tar -C "$root" --exclude=./build --exclude=./.git --exclude=node_modules --sort=name --owner=0 --group=0 \
     -cf - . | gzip -n >"$archive.new"
 cmp -s "$archive.new" "$archive" && rm "$archive.new" || mv "$archive.new" "$archive"
 hash=$(sha256sum "$archive" | cut -d' ' -f1)

@@ -1,0 +1,81 @@
+# The browser build (Emscripten, cmake/emscripten.cmake): platform/ over
+# Emscripten's SDL2 and FreeType ports, every program a page.
+#
+#   dg_web_port_flags   compile options of the files that include SDL or FreeType
+#                       (without -sUSE_SDL=2 <SDL.h> is Emscripten's SDL 1.2)
+#   dg_web_link(TARGET [SCOPE])
+#                       what every program links (INTERFACE for dg::dg): the ports, Asyncify, the page
+#                       around the canvas (platform/web/shell.html), the waits and
+#                       dialogs of platform/web/web.js, and the Mincho face
+#   dg_web_mincho       the Mincho face: IPA Mincho cut to code page 932
+#                       (platform/web/mincho.py), in the build tree's web/ with
+#                       the IPA Font License beside it
+
+set(dg_web_port_flags -sUSE_SDL=2 -sUSE_FREETYPE=1)
+set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
+set(dg_web_out ${PROJECT_BINARY_DIR}/web)
+set(dg_web_sharedir ${CMAKE_INSTALL_DATADIR}/dg)
+
+# IPA Mincho from Debian's fonts-ipafont-mincho, cut by fontTools
+# (python3-fonttools): a Python that has it, Debian's own first.
+find_file(DG_MINCHO_SOURCE ipam.ttf NO_CMAKE_FIND_ROOT_PATH
+          PATHS /usr/share/fonts/opentype/ipafont-mincho /usr/share/fonts/truetype/ipafont-mincho)
+if(NOT DG_MINCHO_SOURCE)
+  message(FATAL_ERROR "IPA Mincho (ipam.ttf, Debian's fonts-ipafont-mincho) is needed for the pages")
+endif()
+set(dg_font_python "")
+foreach(candidate /usr/bin/python3 python3)
+  execute_process(COMMAND ${candidate} -c "import fontTools" RESULT_VARIABLE bad
+                  OUTPUT_QUIET ERROR_QUIET)
+  if(bad EQUAL 0)
+    set(dg_font_python ${candidate})
+    break()
+  endif()
+endforeach()
+if(NOT dg_font_python)
+  message(FATAL_ERROR "a python3 with fontTools (Debian's python3-fonttools) is needed for the pages")
+endif()
+find_file(DG_MINCHO_LICENSE copyright NO_CMAKE_FIND_ROOT_PATH
+          PATHS /usr/share/doc/fonts-ipafont-mincho NO_DEFAULT_PATH)
+add_custom_command(
+  OUTPUT ${dg_web_out}/mincho.ttf ${dg_web_out}/IPA_Font_License.txt
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${dg_web_out}
+  COMMAND ${dg_font_python} ${dg_web_dir}/mincho.py ${DG_MINCHO_SOURCE} ${dg_web_out}/mincho.ttf
+  COMMAND ${CMAKE_COMMAND} -E copy ${DG_MINCHO_LICENSE} ${dg_web_out}/IPA_Font_License.txt
+  DEPENDS ${dg_web_dir}/mincho.py ${DG_MINCHO_SOURCE}
+  COMMENT "The pages' Mincho face: IPA Mincho cut to code page 932" VERBATIM)
+add_custom_target(dg_web_mincho DEPENDS ${dg_web_out}/mincho.ttf)
+
+function(dg_web_link target)
+  set(scope INTERFACE)
+  if(ARGC GREATER 1)
+    set(scope ${ARGV1})
+  endif()
+  # Every program links dg_core: made after the face, a program's link finds it.
+  add_dependencies(dg_core dg_web_mincho)
+  set(js $<BUILD_INTERFACE:${dg_web_dir}/web.js>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/web.js>)
+  set(shell $<BUILD_INTERFACE:${dg_web_dir}/shell.html>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/shell.html>)
+  set(font $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/mincho.ttf>)
+  target_link_options(${target} ${scope}
+    ${dg_web_port_flags}
+    # The runtime's loops (getch, wait, message boxes) wait through Asyncify;
+    # deep call chains wait too (a test's), hence the larger stack for it.
+    -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+    "-sASYNCIFY_IMPORTS=[dg_wait_input,dg_yield,dg_ask_dialog]"
+    -sALLOW_MEMORY_GROWTH=1
+    # The exit code reaches the page (Module.onExit) only with the runtime ended.
+    -sEXIT_RUNTIME=1
+    # Debian's Emscripten has no HTML minifier.
+    -sMINIFY_HTML=0
+    "SHELL:--js-library ${js}"
+    "SHELL:--shell-file ${shell}"
+    "SHELL:--preload-file ${font}@/dg/mincho.ttf")
+  if(scope STREQUAL "INTERFACE")
+    set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS
+      $<BUILD_INTERFACE:${dg_web_dir}/web.js> $<BUILD_INTERFACE:${dg_web_dir}/shell.html>
+      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>)
+  else()
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf)
+  endif()
+endfunction()

@@ -1,0 +1,89 @@
+// What platform/ asks of the page that a C library cannot do: waits that give
+// the page back to the browser (Asyncify), and message boxes as page dialogs.
+// An Emscripten JS library (--js-library); the functions that wait are named
+// in -sASYNCIFY_IMPORTS. They wake through callUserCallback, so an exit() in
+// the code they resume ends the program quietly.
+mergeInto(LibraryManager.library, {
+  // Waits until an input event has been handled (by SDL's listeners too) or
+  // ms have passed; 1 when input ended the wait, 0 when the time ran out.
+  dg_wait_input__deps: ['$callUserCallback'],
+  dg_wait_input: function(ms) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var kinds = ['keydown', 'keyup', 'mousedown', 'mouseup', 'blur', 'focus'];
+      var timer;
+      function done(ev) {
+        clearTimeout(timer);
+        kinds.forEach(function(k) { window.removeEventListener(k, done); });
+        callUserCallback(function() { wakeUp(ev ? 1 : 0); });
+      }
+      // Bubble-phase listeners on window added after SDL's run after them, so
+      // the key state already holds this event when the program resumes.
+      kinds.forEach(function(k) { window.addEventListener(k, done); });
+      timer = setTimeout(function() { done(null); }, ms);
+    });
+  },
+
+  // Gives the browser one turn (painting what was drawn, handling input) and
+  // comes back at once: a message to ourselves is not held back by the
+  // minimum delay nested timers have.
+  dg_yield__deps: ['$callUserCallback'],
+  dg_yield: function() {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var channel = new MessageChannel();
+      channel.port1.onmessage = function() {
+        channel.port1.close();
+        callUserCallback(wakeUp);
+      };
+      channel.port2.postMessage(0);
+    });
+  },
+
+  // A modal message box as a <dialog> in the page (#dgDialog): the caption
+  // as its heading, the text, and Yes and No (yesno) or OK (#dgDialogYes,
+  // #dgDialogNo, #dgDialogOk). Resolves to 1 for Yes or OK, 0 for No. Enter
+  // takes the first button, Esc answers No (or OK). Keys pressed in the
+  // dialog stay in it: the program does not see them go down.
+  dg_ask_dialog__deps: ['$callUserCallback'],
+  dg_ask_dialog: function(caption, text, yesno) {
+    caption = UTF8ToString(caption);
+    text = UTF8ToString(text);
+    return Asyncify.handleSleep(function(wakeUp) {
+      var d = document.createElement('dialog');
+      d.id = 'dgDialog';
+      var h = document.createElement('h1');
+      h.id = 'dgDialogCaption';
+      h.textContent = caption;
+      var p = document.createElement('p');
+      p.id = 'dgDialogText';
+      p.textContent = text;
+      d.appendChild(h);
+      d.appendChild(p);
+      var answered = false;
+      function answer(v) {
+        if (answered) return;
+        answered = true;
+        d.close();
+        d.remove();
+        callUserCallback(function() { wakeUp(v); });
+      }
+      var buttons = yesno ? [['Yes', 'はい', 1], ['No', 'いいえ', 0]] : [['Ok', 'OK', 1]];
+      var row = document.createElement('div');
+      buttons.forEach(function(b) {
+        var e = document.createElement('button');
+        e.id = 'dgDialog' + b[0];
+        e.textContent = b[1];
+        e.onclick = function() { answer(b[2]); };
+        row.appendChild(e);
+      });
+      d.appendChild(row);
+      d.addEventListener('cancel', function(ev) { ev.preventDefault(); answer(yesno ? 0 : 1); });
+      // (Keys let go go on to the program, so that none stays down there.)
+      ['keydown', 'keypress'].forEach(function(k) {
+        d.addEventListener(k, function(ev) { ev.stopPropagation(); });
+      });
+      document.body.appendChild(d);
+      d.showModal();
+      row.firstChild.focus();
+    });
+  },
+});
