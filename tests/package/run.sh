@@ -219,13 +219,8 @@ else
 fi
 
 echo "== FetchContent"
-# The source tree as a project would download it; its hash makes FetchContent
-# take it again only when it changed.
 archive=$out/dg-source.tar.gz
-tar -C "$root" --exclude=./build --exclude=./.git --exclude=node_modules --sort=name --owner=0 --group=0 \
-    -cf - . | gzip -n >"$archive.new"
-cmp -s "$archive.new" "$archive" && rm "$archive.new" || mv "$archive.new" "$archive"
-hash=$(sha256sum "$archive" | cut -d' ' -f1)
+hash=$("$root/tests/package/source-archive.sh" "$root" "$archive")
 url="file://$archive"
 if cmake_hello fetch-native "$out/native/fetch" -DHOW=fetch -DDG_URL="$url" -DDG_URL_HASH="SHA256=$hash"; then
     runs "FetchContent, native" "$want" native "$out/native/fetch/hello"

@@ -73,10 +73,7 @@ fi
 
 echo "== FetchContent"
 archive=$out/dg-source.tar.gz
-tar -C "$root" --exclude=./build --exclude=./.git --exclude=node_modules --sort=name --owner=0 --group=0 \
-    -cf - . | gzip -n >"$archive.new"
-cmp -s "$archive.new" "$archive" && rm "$archive.new" || mv "$archive.new" "$archive"
-hash=$(sha256sum "$archive" | cut -d' ' -f1)
+hash=$("$root/tests/package/source-archive.sh" "$root" "$archive")
 if cmake_hello fetch "$root/cmake/emscripten.cmake" -DHOW=fetch -DDG_URL="file://$archive" \
     -DDG_URL_HASH="SHA256=$hash"; then
     runs fetch
