@@ -6,6 +6,7 @@
 
 namespace dgp {
 
+// clang-format off
 inline constexpr uint16_t cp932_dbcs[60][189] = {
     {// 81
      0x3000,0x3001,0x3002,0xFF0C,0xFF0E,0x30FB,0xFF1A,0xFF1B,0xFF1F,0xFF01,0x309B,0x309C,
@@ -1088,6 +1089,7 @@ inline constexpr uint16_t cp932_dbcs[60][189] = {
      0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,0x0000,
     },
 };
+// clang-format on
 
 // The code point of a lead and a trail byte (cp932_lead, cp932_trail), or 0.
 inline char32_t cp932_char(unsigned char lead, unsigned char trail) {

@@ -23,13 +23,13 @@ out = ['// Made by cp932_table.py from Python\'s cp932 codec; do not edit.',
        '// CP932 double-byte characters: cp932_dbcs[row][trail - 0x40], row 0-30 for',
        '// lead bytes 0x81-0x9F and 31-59 for 0xE0-0xFC; 0 where there is no character.',
        '#pragma once', '#include <cstdint>', '', 'namespace dgp {', '',
-       'inline constexpr uint16_t cp932_dbcs[%d][%d] = {' % (len(rows), 0xFD - 0x40)]
+       '// clang-format off', 'inline constexpr uint16_t cp932_dbcs[%d][%d] = {' % (len(rows), 0xFD - 0x40)]
 for lead, row in zip(LEADS, rows):
     out.append('    {// %02X' % lead)
     for i in range(0, len(row), 12):
         out.append('     ' + ''.join('0x%04X,' % v for v in row[i:i + 12]))
     out.append('    },')
-out += ['};', '',
+out += ['};', '// clang-format on', '',
         '// The code point of a lead and a trail byte (cp932_lead, cp932_trail), or 0.',
         'inline char32_t cp932_char(unsigned char lead, unsigned char trail) {',
         '    return cp932_dbcs[lead >= 0xE0 ? lead - 0xE0 + 31 : lead - 0x81][trail - 0x40];',
