@@ -241,8 +241,9 @@ TEST(Copies, StretchMatchesCentreSampling) {
 // pixel centre on the border between two goes to the lower one; a
 // transparent colour with bit 24 set names an entry of the default palette
 // (entry 0 past its end), one with 0x10FF on top an index into a colour
-// table, which a 32-bit bitmap does not have (black); and a transparent copy
-// reads black where its source rectangle passes the bitmap.
+// table, which a 32-bit bitmap does not have (black), as for a pixel or a
+// brush; and a transparent copy reads black where its source rectangle
+// passes the bitmap.
 TEST(Copies, EdgesOfTheStretchRuleAndTransparentColours) {
     Surface src(4, 2), dst(4, 1);
     const COLORREF a = RGB(0xFF, 0xF0, 0x0F), b = RGB(0xF0, 0xCC, 0x3C), c = RGB(0xCC, 0xAA, 0x0F),
@@ -284,6 +285,14 @@ TEST(Copies, EdgesOfTheStretchRuleAndTransparentColours) {
         TransparentBlt(dst.dc, 0, 0, 4, 1, keys.dc, 0, 0, 4, 1, k.key);
         for (int x = 0; x < 4; x++)
             EXPECT_EQ(at(x), x == k.out ? 0xFFFFFFu : kp[x]) << std::hex << k.key << " at " << x;
+        // A pixel and a brush of that colour are the colour the key named.
+        EXPECT_EQ(SetPixel(dst.dc, 0, 0, k.key), kp[k.out]) << std::hex << k.key;
+        EXPECT_EQ(at(0), kp[k.out]) << std::hex << k.key;
+        HBRUSH brush = CreateSolidBrush(k.key);
+        HGDIOBJ old = SelectObject(dst.dc, brush);
+        PatBlt(dst.dc, 1, 0, 1, 1, PATCOPY);
+        DeleteObject(SelectObject(dst.dc, old));
+        EXPECT_EQ(at(1), kp[k.out]) << std::hex << k.key;
     }
     // Off the bitmap: black, left out where black is the key.
     PatBlt(dst.dc, 0, 0, 4, 1, WHITENESS);

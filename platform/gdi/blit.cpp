@@ -226,26 +226,6 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     return true;
 }
 
-// The default palette's twenty colours as pixels, which a COLORREF naming a
-// palette index refers to.
-constexpr uint32_t defaultpalette[20] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080,
-                                         0x800080, 0x008080, 0xC0C0C0, 0xC0DCC0, 0xA6CAF0,
-                                         0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000, 0x00FF00,
-                                         0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-
-// The pixel a COLORREF stands for, as GDI reads its top byte: bit 24 set
-// names an entry of the default palette (entry 0 past its end), 0x10FF in the
-// top half an index into a colour table that a 32-bit bitmap does not have
-// (black); anything else is the colour in the low 24 bits.
-uint32_t colorpixel(COLORREF c) {
-    if (c & 0x01000000) {
-        const unsigned index = c & 0xFFFF;
-        return defaultpalette[index < 20 ? index : 0];
-    }
-    if ((c >> 16) == 0x10FF) return 0;
-    return topixel(c & 0xFFFFFF);
-}
-
 } // namespace
 
 extern "C" {

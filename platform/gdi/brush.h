@@ -12,7 +12,7 @@ inline HBRUSH newbrush(COLORREF c) {
     void *h = newhandle(Kind::brush, nullptr, &s);
     if (!h) return nullptr;
     s->color = c & 0xFFFFFF;
-    s->pixel = topixel(c & 0xFFFFFF);
+    s->pixel = colorpixel(c);
     return (HBRUSH)h;
 }
 

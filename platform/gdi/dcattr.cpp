@@ -24,13 +24,13 @@ template <class T> T getattr(HDC hdc, T Dc::*field, T refused) {
 extern "C" {
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-    return setattr(hdc, &Dc::text, color & 0xFFFFFF, CLR_INVALID);
+    return setattr(hdc, &Dc::text, color, CLR_INVALID);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) { return getattr(hdc, &Dc::text, CLR_INVALID); }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-    return setattr(hdc, &Dc::bk, color & 0xFFFFFF, CLR_INVALID);
+    return setattr(hdc, &Dc::bk, color, CLR_INVALID);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) { return getattr(hdc, &Dc::bk, CLR_INVALID); }

@@ -66,13 +66,13 @@ inline BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
 inline COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
     dgp::Dc *dc = dgp::getdc(hdc);
     if (!dc) return CLR_INVALID;
-    color &= 0xFFFFFF;
     // Unsigned, a negative coordinate is past every edge too (and a DC
     // without pixels is 0 x 0).
-    if ((unsigned)x >= (unsigned)dc->w || (unsigned)y >= (unsigned)dc->h) return color;
-    dc->bits[(size_t)y * (size_t)dc->w + (size_t)x] = dgp::topixel(color);
+    if ((unsigned)x >= (unsigned)dc->w || (unsigned)y >= (unsigned)dc->h) return color & 0xFFFFFF;
+    const uint32_t px = dgp::colorpixel(color);
+    dc->bits[(size_t)y * (size_t)dc->w + (size_t)x] = px;
     dgp::drawnon(dc->presenter);
-    return color;
+    return dgp::tocolor(px);
 }
 
 inline COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {

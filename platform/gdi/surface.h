@@ -15,6 +15,25 @@ inline uint32_t topixel(COLORREF c) {
 }
 inline COLORREF tocolor(uint32_t p) { return topixel(p); }
 
+// The pixel of a COLORREF whose top byte is not 0 (color.cpp); rare, kept
+// out of the drawing loops.
+#if defined(__GNUC__)
+__attribute__((cold))
+#endif
+uint32_t
+flaggedpixel(COLORREF c);
+// The pixel a COLORREF stands for, as GDI reads its top byte: bit 24 set
+// names an entry of the default palette, 0x10FF in the top half an index into
+// the colour table, and any other top byte is ignored.
+inline uint32_t colorpixel(COLORREF c) {
+#if defined(__GNUC__)
+    if (__builtin_expect(c >> 24 != 0, 0)) return flaggedpixel(c);
+#else
+    if (c >> 24) return flaggedpixel(c);
+#endif
+    return topixel(c);
+}
+
 struct Surf {
     uint32_t *px = nullptr;
     int w = 0, h = 0;

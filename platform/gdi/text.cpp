@@ -74,9 +74,9 @@ extern "C" BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int len) {
         i += n;
     }
     // Opaque cells: the background colour behind the whole text first.
-    if (d->bkmode == OPAQUE) fillrect(s, x, y, x + total, (long long)y + f->h, topixel(d->bk));
+    if (d->bkmode == OPAQUE) fillrect(s, x, y, x + total, (long long)y + f->h, colorpixel(d->bk));
 
-    uint32_t fg = topixel(d->text);
+    uint32_t fg = colorpixel(d->text);
     long long cx = x;
     for (int i = 0; i < len && cx < s.w;) {
         int n = charlen(p + i, (size_t)(len - i));
