@@ -375,6 +375,25 @@ TEST(Bitmaps, MissingFileShowsMessageAndEnds) {
 #endif
 }
 
+#ifndef _WIN32
+// With no hook and no one to answer (SDL's dummy driver shows nothing; its
+// window is no parent for a box on a display beside it), the load error
+// still ends the program with exit code 1, whatever state the window is in.
+TEST(Bitmaps, MissingFileEndsTheProgramInEveryStateOfTheWindow) {
+    for (int state : {0, 1, 2, 3}) {
+        EXPECT_EXIT(
+            {
+                if (state > 0) openwindow();
+                if (state == 2) dg_setscreen(0, 0, 320, 200, 2, titlebar);
+                if (state == 3) DestroyWindow(GetForegroundWindow());
+                dg_loadbmp("nofile.bmp");
+            },
+            testing::ExitedWithCode(1), "nofile\\.bmp")
+            << "state " << state;
+    }
+}
+#endif
+
 // Names no file has, from none to 100,000 bytes, with bytes that start no
 // character and a lead byte cut off: each one is told and ends the program.
 TEST(Bitmaps, ExtremeFileNamesEndTheProgramTheSameWay) {
