@@ -381,6 +381,7 @@ TEST(Bitmaps, MissingFileShowsMessageAndEnds) {
 // still ends the program with exit code 1, whatever state the window is in.
 TEST(Bitmaps, MissingFileEndsTheProgramInEveryStateOfTheWindow) {
     for (int state : {0, 1, 2, 3}) {
+        SCOPED_TRACE(state);
         EXPECT_EXIT(
             {
                 if (state > 0) openwindow();
@@ -388,8 +389,7 @@ TEST(Bitmaps, MissingFileEndsTheProgramInEveryStateOfTheWindow) {
                 if (state == 3) DestroyWindow(GetForegroundWindow());
                 dg_loadbmp("nofile.bmp");
             },
-            testing::ExitedWithCode(1), "nofile\\.bmp")
-            << "state " << state;
+            testing::ExitedWithCode(1), "nofile\\.bmp");
     }
 }
 #endif
