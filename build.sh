@@ -8,58 +8,21 @@
 #   ./build.sh web     build the demo and the examples as web pages (build/web) and serve
 #                      them on 127.0.0.1 (Ctrl-C stops the server)
 #   ./build.sh bench   benchmarks, side by side with the peer where it is installed
+#   ./build.sh run DIR build every C and C++ source in DIR as one program and run it
+#                      there (tools/dg run DIR: the dg command, from the source tree)
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
-say() { printf '== %s\n' "$*"; }
-
-# Debian packages, installed only when missing.
-need() {
-    local missing=()
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    say "installing ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-}
-native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
-    libx11-dev libxi-dev fontconfig fonts-ipafont-mincho)
-display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
+. tools/lib.sh
 test_packages=(libgtest-dev googletest libxtst-dev g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev)
-# The browser build: Debian's Emscripten (node-acorn for its optimiser), the
-# Mincho face cut by fontTools, and Chromium for the page checks.
-web_packages=(cmake make python3 emscripten node-acorn python3-fonttools fonts-ipafont-mincho
-    googletest chromium)
+web_packages+=(googletest chromium)
 
-# A virtual X display for the whole run; stopped on exit.
-xvfb_pid=""
-stop_display() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""; }
-start_display() {
-    local n
-    for n in $(seq 90 120); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do
-            DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { export DISPLAY=":$n"; return 0; }
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null
-    done
-    echo "no virtual display could be started" >&2
-    return 1
-}
 trap stop_display EXIT
 
 build() { # preset
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1" -j"$jobs"
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"
 }
 
 # Wine's own state lives in the build tree, made once.
@@ -102,14 +65,14 @@ web() {
     web_setup
     web_pages
     say "pages: build/web/demo/demo.html, build/web/examples/*.html"
-    node tests/web/serve.mjs build/web "${DG_WEB_PORT:-8000}"
+    node tools/serve.mjs build/web "${DG_WEB_PORT:-8000}"
 }
 
 demo() {
     need "${native_packages[@]}"
     build default
     local exe=build/default/demo/demo
-    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    if have_display; then
         say "running the demo: press a letter, digit, Space, arrow or Enter to end it"
         set +e; "$exe"; local rc=$?; set -e
         say "exit code $rc"
@@ -119,14 +82,10 @@ demo() {
     start_display
     say "no display: running the demo on virtual display $DISPLAY"
     "$exe" & local pid=$!
-    local win=""
-    for _ in $(seq 100); do
-        win=$(xwininfo -root -tree 2>/dev/null | grep -F '"タイトルです"' | awk '{print $1; exit}' || true)
-        [ -n "$win" ] && break
-        sleep 0.1
-    done
+    local win
+    win=$(find_window "タイトルです") || win=root
     sleep 1
-    import -window "${win:-root}" build/demo.png
+    import -window "$win" build/demo.png
     say "screenshot: build/demo.png"
     xdotool key space
     set +e; wait "$pid"; local rc=$?; set -e
@@ -138,35 +97,41 @@ test_all() {
     web_setup
     start_display
     local failed=0 results=()
-    run() { # name, command...
-        local name=$1; shift
+    # Each step within its time limit (seconds): a hang ends it and names it.
+    export -f build need say
+    export jobs
+    run() { # name, seconds, command...
+        local name=$1 limit=$2 rc=0
+        shift 2
         say "$name"
-        if "$@"; then results+=("passed: $name"); else results+=("FAILED: $name"); failed=$((failed + 1)); fi
+        timeout --kill-after=30 "$limit" bash -c '"$@"' _ "$@" || rc=$?
+        if [ $rc -eq 0 ]; then
+            results+=("passed: $name")
+        else
+            [ $rc -eq 124 ] || [ $rc -eq 137 ] && name="$name (stopped after its limit of $limit s)"
+            results+=("FAILED: $name")
+            failed=$((failed + 1))
+        fi
     }
-    run "native build" build default
-    run "native tests" ctest --preset default
-    run "sanitizer build" build debug
-    run "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 ctest --preset debug
-    run "fuzzing the bitmap loader" fuzz/run.sh 60
-    run "windows build" build mingw
+    run "native build" 1800 build default
+    run "native tests" 900 ctest --preset default
+    run "sanitizer build" 1800 build debug
+    run "sanitizer tests" 1200 env ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 ctest --preset debug
+    run "fuzzing the bitmap loader" 600 fuzz/run.sh 60
+    run "windows build" 1800 build mingw
     wine_prefix
-    run "windows tests under wine" ctest --preset mingw
-    if [ -x tests/e2e/demo.sh ]; then
-        run "demo end to end, native" tests/e2e/demo.sh build/default/demo/demo build/e2e-native
-        run "demo end to end, windows" tests/e2e/demo.sh "env LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 wine build/mingw/demo/demo.exe" build/e2e-wine
-    fi
-    if [ -x tests/e2e/examples.sh ]; then
-        run "examples end to end, native" tests/e2e/examples.sh native build/default/examples build/e2e-native
-        run "examples end to end, windows" tests/e2e/examples.sh wine build/mingw/examples build/e2e-wine
-    fi
-    if [ -x tests/package/run.sh ]; then
-        run "install and packages" tests/package/run.sh
-    fi
-    # The browser: everything built as pages, then checked in headless
-    # Chromium (each check bounded in time; the whole run at most 15 minutes).
-    run "web build" build web
-    run "web pages in chromium" timeout 900 node tests/web/run.mjs build/web build/web-checks
-    run "web package" timeout 1200 tests/web/package.sh
+    run "windows tests under wine" 1200 ctest --preset mingw
+    run "demo end to end, native" 300 tests/e2e/demo.sh build/default/demo/demo build/e2e-native
+    run "demo end to end, windows" 300 tests/e2e/demo.sh "env LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 wine build/mingw/demo/demo.exe" build/e2e-wine
+    run "examples end to end, native" 600 tests/e2e/examples.sh native build/default/examples build/e2e-native
+    run "examples end to end, windows" 600 tests/e2e/examples.sh wine build/mingw/examples build/e2e-wine
+    run "install and packages" 1800 tests/package/run.sh
+    # The browser: everything built as pages, then checked in headless Chromium.
+    run "web build" 2400 build web
+    run "web pages in chromium" 900 node tests/web/run.mjs build/web build/web-checks
+    run "web package" 1200 tests/web/package.sh
+    # An old program's folder through the dg command: run, exe (under Wine), web.
+    run "the dg command" 1800 tests/e2e/dg.sh build/e2e-dg
     say "summary"
     printf '%s\n' "${results[@]}"
     local total=${#results[@]}
@@ -197,5 +162,6 @@ test) test_all ;;
 web) web ;;
 bench) bench ;;
 package) package ;;
-*) sed -n '2,11p' "$0"; exit 2 ;;
+run) shift; exec tools/dg run "$@" ;;
+*) sed -n '2,13p' "$0"; exit 2 ;;
 esac

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""cp932.py IN OUT: IN (C or C++, UTF-8) with its plain string and character
-literals in code page 932, for compilers that cannot change the execution
-character set (clang, and so Emscripten, has UTF-8 only; GCC's
--fexec-charset=CP932 does the same work).
+"""cp932.py [--from-cp932] IN OUT: IN (C or C++, UTF-8, or code page 932 with
+--from-cp932) as UTF-8 with its plain string and character literals in code
+page 932, for compilers that cannot change the execution character set
+(clang, and so Emscripten, has UTF-8 only; GCC's -fexec-charset=CP932 does
+the same work, and -finput-charset=CP932 the decoding).
 
 Every non-ASCII character inside a plain literal ("..." or '...', not u8, u, U,
 L or raw ones) becomes its CP932 bytes as three-digit octal escapes, which
@@ -70,9 +71,18 @@ def convert(src, name):
 
 
 def main():
-    src_path, out_path = sys.argv[1], sys.argv[2]
-    with open(src_path, encoding='utf-8') as f:
-        src = f.read()
+    args = sys.argv[1:]
+    encoding = 'utf-8'
+    if args[:1] == ['--from-cp932']:
+        encoding = 'cp932'
+        args = args[1:]
+    src_path, out_path = args
+    try:
+        with open(src_path, encoding=encoding) as f:
+            src = f.read()
+    except UnicodeDecodeError as e:
+        sys.exit('%s: byte %d is no %s text (0x%02X)' % (src_path, e.start, encoding.upper(),
+                                                        e.object[e.start]))
     text = '#line 1 "%s"\n' % src_path.replace('\\', '/') + convert(src, src_path)
     with open(out_path, 'w', encoding='utf-8') as f:
         f.write(text)

@@ -6,6 +6,9 @@
 #   bin/  the demo and the examples (in the web build, pages: NAME.html, .js, .wasm, .data)
 #   share/dg/  in the web build, what every page is made with: the page around the
 #         canvas, the page's waits and dialogs, the Mincho face and its licence
+#   bin/dg, share/dg/source/  natively, the dg command (tools/dg: run, web and exe
+#         of a folder) and dg's sources, from which it builds dg for Windows and
+#         the browser
 include(CMakePackageConfigHelpers)
 
 set(dg_cmakedir ${CMAKE_INSTALL_LIBDIR}/cmake/dg)
@@ -25,6 +28,14 @@ if(EMSCRIPTEN)
   # The toolchain a project builds its pages with, the same as dg's.
   install(FILES cmake/emscripten.cmake DESTINATION ${dg_cmakedir})
   install(PROGRAMS cmake/setup-emsdk.sh DESTINATION ${dg_cmakedir})
+endif()
+
+if(NOT WIN32 AND NOT EMSCRIPTEN)
+  install(PROGRAMS tools/dg DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(DIRECTORY cmake host graphics include input platform seam tools
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/dg/source)
+  install(FILES CMakeLists.txt CMakePresets.json dg.pc.in README.md CHANGELOG.md
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/dg/source)
 endif()
 
 set(DG_WINDOWS ${WIN32})

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-60}
 out=$root/build/fuzz
-suite=${DG_BMPSUITE:-$root/../shared/bmpsuite}
+suite=${DG_BMPSUITE:-$root/tests/data/bmpsuite}
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$out" -j2

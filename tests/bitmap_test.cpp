@@ -10,6 +10,14 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include "kernel/cp932.h"
+
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 std::string suite(const char *name) { return std::string(DG_BMPSUITE) + "/" + name; }
@@ -64,6 +72,30 @@ std::vector<COLORREF> pixels(const std::string &path, int w, int h) {
     DeleteDC(dc);
     DeleteObject(b);
     return out;
+}
+
+// A name on disk from its CP932 form: a Windows program's own encoding is
+// CP932, elsewhere names are UTF-8.
+#ifdef _WIN32
+std::string disk(const std::string &cp932) { return cp932; }
+void makedir(const std::string &path) { _mkdir(path.c_str()); }
+#else
+std::string disk(const std::string &cp932) { return dgp::utf8(cp932.c_str()); }
+void makedir(const std::string &path) { mkdir(path.c_str(), 0755); }
+#endif
+
+// A 1 x 1 picture of the colour c (0x00BBGGRR) at the CP932 path.
+bool onepixel(const std::string &path, COLORREF c) {
+    std::vector<unsigned char> f = headers(1, 1, 24, 0, 0, 4);
+    const unsigned char bgr0[4] = {(unsigned char)(c >> 16), (unsigned char)(c >> 8),
+                                   (unsigned char)c, 0};
+    f.insert(f.end(), bgr0, bgr0 + 4);
+    return writefile(disk(path).c_str(), f);
+}
+
+COLORREF colour(const std::string &name) {
+    std::vector<COLORREF> p = pixels(name, 1, 1);
+    return p.empty() ? CLR_INVALID : p[0];
 }
 
 } // namespace
@@ -262,6 +294,33 @@ TEST(Bitmaps, LoadedSurfaceDrawsAndDeletes) {
     EXPECT_EQ(GetPixel(m, 0, 0), CLR_INVALID);
 }
 
+// Names as a Windows program gives them: `\` separates, letter case does not
+// matter where the exact name is missing (ASCII and full-width letters, in
+// folders named in CP932), and a drive is not mapped.
+TEST(Bitmaps, NamesAreFoundAsWindowsFindsThem) {
+    openwindow();
+    const std::string folder = "names/\x89\xe6\x91\x9c";          // names/画像
+    const std::string sub = folder + "/\x82\x93\x82\x95\x82\x82"; // ｓｕｂ
+    for (const std::string &d : {std::string("names"), folder, sub}) makedir(disk(d));
+    ASSERT_TRUE(onepixel(sub + "/Pic.bmp", 0x0000FF));
+    ASSERT_TRUE(onepixel("names/pic.BMP", 0x00FF00));
+    // ＳＵＢ for ｓｕｂ
+    EXPECT_EQ(colour("NAMES\\\x89\xe6\x91\x9c\\\x82\x72\x82\x74\x82\x61\\pic.bmp"), 0x0000FFu);
+    EXPECT_EQ(colour("names/\x89\xe6\x91\x9c/\x82\x93\x82\x95\x82\x82/PIC.BMP"), 0x0000FFu);
+    EXPECT_EQ(colour("Names\\Pic.bmp"), 0x00FF00u);
+    EXPECT_EQ(load("names\\none.bmp"), nullptr);
+    EXPECT_EQ(load("Q:\\names\\pic.bmp"), nullptr);
+#ifndef _WIN32
+    // Windows has no two names that differ only in case; here the exact one
+    // wins, else the first in byte order.
+    ASSERT_TRUE(onepixel("names/Two.bmp", 0xFF0000));
+    ASSERT_TRUE(onepixel("names/two.bmp", 0xFFFFFF));
+    EXPECT_EQ(colour("names/two.bmp"), 0xFFFFFFu);
+    EXPECT_EQ(colour("names/Two.bmp"), 0xFF0000u);
+    EXPECT_EQ(colour("NAMES\\TWO.BMP"), 0xFF0000u);
+#endif
+}
+
 #ifndef _WIN32
 #include "testhook.h"
 // Natively the box's texts are written out in hexadecimal, for the parent to
@@ -315,6 +374,25 @@ TEST(Bitmaps, MissingFileShowsMessageAndEnds) {
         testing::ExitedWithCode(1), "");
 #endif
 }
+
+#ifndef _WIN32
+// With no hook and no one to answer (SDL's dummy driver shows nothing; its
+// window is no parent for a box on a display beside it), the load error
+// still ends the program with exit code 1, whatever state the window is in.
+TEST(Bitmaps, MissingFileEndsTheProgramInEveryStateOfTheWindow) {
+    for (int state : {0, 1, 2, 3}) {
+        SCOPED_TRACE(state);
+        EXPECT_EXIT(
+            {
+                if (state > 0) openwindow();
+                if (state == 2) dg_setscreen(0, 0, 320, 200, 2, titlebar);
+                if (state == 3) DestroyWindow(GetForegroundWindow());
+                dg_loadbmp("nofile.bmp");
+            },
+            testing::ExitedWithCode(1), "nofile\\.bmp");
+    }
+}
+#endif
 
 // Names no file has, from none to 100,000 bytes, with bytes that start no
 // character and a lead byte cut off: each one is told and ends the program.

@@ -2,7 +2,7 @@
 // is checked against the file, so a small file claiming a huge picture, or
 // pixel data running past the end, is refused without allocating for it.
 #include "gdi/hot.h"
-#include "kernel/cp932.h"
+#include "kernel/path.h"
 
 #include <SDL.h>
 
@@ -33,7 +33,7 @@ uint32_t u32(const unsigned char *p) {
 }
 
 bool readfile(const char *name, std::vector<unsigned char> &out) {
-    std::string path = utf8(name);
+    const std::string path = hostpath(name);
     if (path.empty()) return false;
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f) return false;

@@ -125,6 +125,25 @@ else
     bad "cmake --install"
 fi
 
+echo "== the installed dg command"
+# A folder run by the installed dg with no display: on a virtual one of its
+# own, a screenshot, then the end.
+rm -rf "$out/oldgame" && cp -a "$root/tests/data/oldgame" "$out/oldgame"
+if [ -x "$prefix/bin/dg" ] && [ -f "$prefix/share/dg/source/tools/lib.sh" ]; then
+    env -u DISPLAY timeout 600 "$prefix/bin/dg" run "$out/oldgame" >"$out/dg.log" 2>&1
+    rc=$?
+    shot=$out/oldgame/dg-build/oldgame.png
+    got=""
+    [ -f "$shot" ] && got=$(convert "$shot" -format '#%[hex:p{24,24}]' info: | cut -c1-7)
+    if [ $rc -eq 1 ] && [ "$got" = "#2040C0" ]; then
+        ok "installed dg run: exit code 1, the screenshot shows the ship ($got)"
+    else
+        bad "installed dg run: exit code $rc, screenshot pixel ${got:-none}: $(tail -n 5 "$out/dg.log")"
+    fi
+else
+    bad "install: bin/dg or share/dg/source missing"
+fi
+
 echo "== the zip for Windows"
 rm -rf "$out/zip" "$out/windows"
 mkdir -p "$out/zip" "$out/windows"

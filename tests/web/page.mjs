@@ -1,42 +1,13 @@
 // Pages in Debian's headless Chromium (puppeteer-core), served from a folder
 // on 127.0.0.1: the server, the browser, a page with its log, evaluation
 // without a user gesture, waiting, canvas pixels and the CPU an idle page uses.
-// run.mjs (the page checks) and serve.mjs use it.
-import http from 'node:http';
+// run.mjs (the page checks) uses it; the server is tools/serve.mjs's.
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.wasm': 'application/wasm', '.data': 'application/octet-stream', '.css': 'text/css',
-  '.png': 'image/png', '.ttf': 'font/ttf', '.json': 'application/json', '.txt': 'text/plain',
-};
-
-// A static server for dir on 127.0.0.1 at port (0: a free one). Resolves to {url, close}.
-export function startServer(dir, port = 0) {
-  const root = path.resolve(dir);
-  const server = http.createServer((req, res) => {
-    let rel;
-    try { rel = decodeURIComponent(new URL(req.url, 'http://x').pathname); } catch { rel = '/'; }
-    const file = path.join(root, rel.endsWith('/') ? rel + 'index.html' : rel);
-    if (!file.startsWith(root + path.sep)) { res.writeHead(403).end(); return; }
-    fs.readFile(file, (err, body) => {
-      if (err) { res.writeHead(404).end(); return; }
-      res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                           'Cache-Control': 'no-store' });
-      res.end(body);
-    });
-  });
-  return new Promise((resolve, reject) => {
-    server.on('error', reject);
-    server.listen(port, '127.0.0.1', () => resolve({
-      url: `http://127.0.0.1:${server.address().port}/`,
-      close: () => new Promise(r => server.close(r)),
-    }));
-  });
-}
+export { startServer } from '../../tools/serve.mjs';
 
 // Debian's chromium, headless, with a fresh profile that is removed on close.
 export async function launchBrowser() {
