@@ -3,20 +3,25 @@
 // %I64X is flags and a width to it).
 //
 // A specification is %[-][#][0][width][.precision][size]type, the flags in
-// that order. Sizes: h (16 bits), l and I32 (32 bits, as the LONG of Win32),
-// I64 (64 bits), I (a pointer's size); none is 32 bits. Types: c, d, i, u,
-// x, X, s, p (a pointer's size in upper-case hexadecimal, all its digits),
-// S and C with h; %% is a percent sign, and an unknown type letter stands for
-// itself. A number's precision is its least count of digits (1 when none is
-// given), '0' pads it to the width after its sign and 0x; a string's
-// precision is its most bytes (all when none). A null string is "(null)".
-// Wide characters and strings (lc, ls, wc, ws, C, S without h) are refused:
-// the output ends before them. At most 1023 bytes are written, and the NUL.
+// that order. Sizes: l and I32 are 32 bits (the LONG of Win32), I64 64 bits,
+// I a pointer's size, none (and h, which only makes c, s, C and S single
+// bytes) 32 bits. Types: c, d, i, u, x, X, s, p (a pointer in upper-case
+// hexadecimal, zero-padded to all its digits), and S and C with h; %% is a
+// percent sign. A number's precision is its least length, its sign counted
+// (1 when none is given); '0' pads it with zeros to the width; '#' puts 0x
+// before hexadecimal, outside the width. A string's precision is its most
+// bytes (all when none); a null string is "(null)". An unknown type is
+// padded to the width and then read as plain text. hc and hC leave out a
+// zero character. Where Microsoft's description says no more, this is how
+// Wine's user32 formats.
+//
+// Wide characters and strings (lc, ls, wc, ws, C and S without h) are
+// refused: the output ends before them. At most 1023 bytes are written, and
+// the NUL; a width is held to the room left.
 #include "win32.h"
 
 #include <cstdarg>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -51,7 +56,7 @@ size_t field(const char *&f) {
     return v;
 }
 
-// A width is held to the room left, so that what it pads still shows.
+// A width held to the room left, so that what it pads still shows.
 size_t width(const Out &o, const Spec &sp) { return sp.width < o.room() ? sp.width : o.room(); }
 
 // Pads to the width on the side the flags say, around `body` of n bytes.
@@ -70,16 +75,15 @@ void number(Out &o, const Spec &sp, bool negative, uint64_t v, int base, bool up
         digits[nd++] = digitset[v % (uint64_t)base];
         v /= (uint64_t)base;
     } while (v);
-    const char *lead = negative ? "-" : sp.prefix && base == 16 ? (upper ? "0X" : "0x") : "";
-    const size_t nl = std::strlen(lead);
-    size_t zeros = sp.precision > nd ? sp.precision - nd : 0;
-    const size_t len = nl + zeros + nd, w = width(o, sp);
-    if (sp.zero && !sp.left && w > len) zeros += w - len;
-    const size_t total = nl + zeros + nd;
-    const size_t pad = w > total ? w - total : 0;
+    const size_t len = nd + (negative ? 1 : 0), w = width(o, sp);
+    size_t least = sp.precision > len ? sp.precision : len; // the sign counted
+    if (least > o.room()) least = o.room();
+    if (sp.zero && !sp.left && w > least) least = w;
+    const size_t pad = w > least ? w - least : 0;
     if (!sp.left) o.fill(' ', pad);
-    for (size_t i = 0; i < nl; i++) o.put(lead[i]);
-    o.fill('0', zeros);
+    if (sp.prefix && base == 16) o.put('0'), o.put(upper ? 'X' : 'x');
+    if (negative) o.put('-');
+    o.fill('0', least > len ? least - len : 0);
     while (nd > 0) o.put(digits[--nd]);
     if (sp.left) o.fill(' ', pad);
 }
@@ -96,10 +100,6 @@ void integer(va_list &ap, Size size, bool sign, bool &negative, uint64_t &v) {
     case iptr:
         s = (int64_t)va_arg(ap, intptr_t);
         v = (uint64_t)(uintptr_t)(intptr_t)s;
-        break;
-    case half:
-        s = (short)va_arg(ap, int);
-        v = (unsigned short)s;
         break;
     default:
         s = va_arg(ap, int);
@@ -148,17 +148,14 @@ void format(Out &o, const char *f, va_list &ap) {
             else
                 sp.size = iptr, f++;
         }
-        const char type = *f;
-        if (!type) break;
-        f++;
         // l and w name wide characters and strings; h, single-byte ones.
         const bool widetext = sp.size == lng || sp.size == wide;
         bool negative = false;
         uint64_t v = 0;
-        switch (type) {
+        switch (*f++) {
         case 'c':
         case 'C': {
-            if (type == 'C' ? sp.size != half : widetext) return;
+            if (f[-1] == 'C' ? sp.size != half : widetext) return;
             const char c = (char)va_arg(ap, int);
             if (c == 0 && sp.size == half) break; // hc and hC leave out a zero
             padded(o, sp, &c, 1);
@@ -166,7 +163,7 @@ void format(Out &o, const char *f, va_list &ap) {
         }
         case 's':
         case 'S': {
-            if (type == 'S' ? sp.size != half : widetext) return;
+            if (f[-1] == 'S' ? sp.size != half : widetext) return;
             const char *s = va_arg(ap, const char *);
             if (!s) s = "(null)";
             size_t n = 0;
@@ -186,19 +183,21 @@ void format(Out &o, const char *f, va_list &ap) {
         case 'x':
         case 'X':
             integer(ap, sp.size, false, negative, v);
-            number(o, sp, false, v, 16, type == 'X');
+            number(o, sp, false, v, 16, f[-1] == 'X');
             break;
         case 'p':
             sp.size = iptr;
-            sp.zero = sp.left = false;
-            sp.width = 0;
-            sp.precision = 2 * sizeof(void *); // every digit of the pointer
+            sp.zero = true;
+            sp.width = 2 * sizeof(void *); // every digit of the pointer
             integer(ap, sp.size, false, negative, v);
             number(o, sp, false, v, 16, true);
             break;
-        default: // an unknown type stands for itself
-            o.put(type);
+        default: { // padded to the width, then read as plain text
+            f--;
+            const size_t w = width(o, sp);
+            if (!sp.left) o.fill(' ', w > sp.precision ? w - sp.precision : 0);
             break;
+        }
         }
     }
 }
