@@ -18,8 +18,26 @@ if(NOT DG_EM_CONFIG)
     endif()
   endif()
   set(DG_EM_CONFIG "${DG_EMSDK}/emscripten.config")
+endif()
+# A DG_EMSDK of our own is set up again whenever it lacks the config or a
+# port (made where there were no port archives and no network, say): the
+# script seeds the ports from DG_PORTS or ../shared/ports once they are
+# there, so no build asks the network for them. Once per configure.
+get_property(dg_emsdk_checked GLOBAL PROPERTY DG_EMSDK_CHECKED)
+if(DG_EMSDK AND DG_EM_CONFIG STREQUAL "${DG_EMSDK}/emscripten.config" AND NOT dg_emsdk_checked)
+  set_property(GLOBAL PROPERTY DG_EMSDK_CHECKED TRUE)
+  set(dg_setup_why "")
   if(NOT EXISTS "${DG_EM_CONFIG}")
-    message(STATUS "Setting up Emscripten in ${DG_EMSDK}")
+    set(dg_setup_why "Setting up Emscripten in ${DG_EMSDK}")
+  else()
+    foreach(port sdl2 freetype)
+      if(NOT EXISTS "${DG_EMSDK}/emcache/ports/${port}/.emscripten_url")
+        set(dg_setup_why "Emscripten in ${DG_EMSDK} lacks the ${port} port: seeding it where it can")
+      endif()
+    endforeach()
+  endif()
+  if(dg_setup_why)
+    message(STATUS "${dg_setup_why}")
     execute_process(COMMAND "${CMAKE_CURRENT_LIST_DIR}/setup-emsdk.sh" "${DG_EMSDK}"
                     OUTPUT_QUIET RESULT_VARIABLE dg_setup)
     if(NOT dg_setup EQUAL 0)

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -305,6 +306,72 @@ TEST(Copies, EdgesOfTheStretchRuleAndTransparentColours) {
               std::vector<COLORREF>({c, d, 0xFFFFFF, 0xFFFFFF}));
 }
 
+// Mirrored copies where Windows' own tests pin them (on 16 x 16 bitmaps): a
+// mirrored target past the surface's edge; a mirrored source past the
+// bitmap's edge, whose part on the bitmap lands where an unmirrored copy puts
+// it; a source longer than the bitmap into a mirrored target, likewise; and
+// both lengths negative, which copies the rectangles from their other
+// corners without mirroring (one pixel here, as dg_drawbmp2 of a negative
+// size makes it). Wine mirrors both lengths instead.
+TEST(Copies, MirroredWhereWindowsPinsThem) {
+    Surface src(16, 16), dst(16, 16);
+    const COLORREF p[4] = {RGB(0, 0xFF, 0), RGB(0, 0xF0, 0xF0), RGB(0, 0xCC, 0xCC),
+                           RGB(0, 0xAA, 0xAA)},
+                   q[2] = {RGB(0xFE, 0xDC, 0xBA), RGB(0x76, 0x54, 0x32)};
+    for (int x = 0; x < 4; x++) SetPixel(src.dc, x, 0, p[x]);
+    for (int x = 0; x < 2; x++) SetPixel(src.dc, x, 1, q[x]);
+    typedef std::map<std::pair<int, int>, COLORREF> Shown;
+    auto shown = [&]() {
+        Shown m;
+        for (auto xy : dst.lit()) m[xy] = GetPixel(dst.dc, xy.first, xy.second);
+        return m;
+    };
+    auto stretch = [&](int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
+        PatBlt(dst.dc, 0, 0, 16, 16, BLACKNESS);
+        StretchBlt(dst.dc, x, y, w, h, src.dc, sx, sy, sw, sh, SRCCOPY);
+        return shown();
+    };
+    EXPECT_EQ(
+        stretch(2, 2, -8, -8, 0, 0, 8, 8),
+        (Shown{{{1, 1}, q[1]}, {{2, 1}, q[0]}, {{0, 2}, p[2]}, {{1, 2}, p[1]}, {{2, 2}, p[0]}}));
+    EXPECT_EQ(
+        stretch(0, 0, 8, 8, 2, 2, -8, -8),
+        (Shown{{{6, 6}, q[1]}, {{7, 6}, q[0]}, {{5, 7}, p[2]}, {{6, 7}, p[1]}, {{7, 7}, p[0]}}));
+    EXPECT_EQ(stretch(8, 8, -18, -18, 0, 0, 18, 18), (Shown{{{5, 5}, q[1]},
+                                                            {{6, 5}, q[0]},
+                                                            {{3, 6}, p[3]},
+                                                            {{4, 6}, p[2]},
+                                                            {{5, 6}, p[1]},
+                                                            {{6, 6}, p[0]}}));
+    // Moved so, the copy still writes only inside the rectangle asked for,
+    // [-3, 1) here, where source pixel 1 would land on target pixel 1 (Wine;
+    // Windows' tests say nothing of it).
+    EXPECT_EQ(stretch(-3, 0, 4, 1, 14, 0, -16, 1), Shown{});
+    const Shown both = stretch(1, 1, -2, -2, 1, 1, -2, -2);
+    if (hook_wine())
+        EXPECT_EQ(both, (Shown{{{0, 0}, p[0]}, {{1, 0}, p[1]}, {{0, 1}, q[0]}, {{1, 1}, q[1]}}));
+    else
+        EXPECT_EQ(both, (Shown{{{0, 0}, p[0]}}));
+
+    Scale s(1);
+    PatBlt(dst.dc, 0, 0, 16, 16, BLACKNESS);
+    dg_drawbmp2(dst.dc, 4, 4, -2, -2, src.dc, 2, 2); // (8, 8, -4, -4) from (2, 2, -2, -2)
+    Shown want;
+    if (hook_wine()) { // mirrored twice: [5, 9) from [1, 3)
+        for (int y = 5; y < 7; y++)
+            for (int x = 5; x < 7; x++) want[{x, y}] = q[1];
+    } else { // [4, 8) from [0, 2)
+        for (int y = 4; y < 8; y++)
+            for (int x = 4; x < 8; x++) want[{x, y}] = y < 6 ? p[(x - 4) / 2] : q[(x - 4) / 2];
+    }
+    EXPECT_EQ(shown(), want);
+    PatBlt(dst.dc, 0, 0, 16, 16, BLACKNESS);
+    dg_drawbmp(dst.dc, 4, 4, -2, -2, src.dc); // from [-2, 0): nothing on the bitmap
+    if (!hook_wine()) {
+        EXPECT_TRUE(dst.lit().empty());
+    }
+}
+
 // The source steps that land on target step k of one axis: the one under the
 // centre of the target pixel, or, when shrinking, every one whose centre
 // falls on it; a centre on the border between two goes to the lower one.
@@ -424,6 +491,25 @@ TEST(BackBuffer, WhiteWhenNewFlipShowsBlock) {
     dg_flip(gvram, bb);
     EXPECT_EQ(GetPixel(gvram, 639, 399), 0u);
     dg_deleteBB(bb);
+}
+
+// A window's DC deleted as if it were a buffer (dg_deleteBB of one from
+// GetDC) is deleted as Windows deletes it: DeleteDC says yes, the handle is
+// gone, and the window and its other DCs draw on.
+TEST(BackBuffer, WindowDCDeletedAsABufferIsGoneAndTheWindowStays) {
+    Scale s(1);
+    HDC dc = GetDC(dg_window());
+    ASSERT_NE(dc, nullptr);
+    EXPECT_NE(GetPixel(dc, 0, 0), CLR_INVALID);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_EQ(GetPixel(dc, 0, 0), CLR_INVALID);
+    EXPECT_FALSE(DeleteDC(dc));
+    dg_deleteBB(GetDC(dg_window()));
+    dg_pset(gvram, 3, 4, 12);
+    EXPECT_EQ(GetPixel(gvram, 6, 8), 0x5454FCu);
+    HDC again = GetDC(dg_window());
+    EXPECT_EQ(GetPixel(again, 7, 9), 0x5454FCu);
+    EXPECT_EQ(ReleaseDC(dg_window(), again), 1);
 }
 
 TEST(BackBuffer, ManyCreatedAndDeleted) {

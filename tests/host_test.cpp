@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -22,6 +24,21 @@ std::string windowtext() {
 }
 
 COLORREF vga(int r, int g, int b) { return RGB(r * 4, g * 4, b * 4); }
+
+// The client area a framed window of cw x ch gets: as large as asked, where
+// the desktop holds it; Windows makes no framed window larger than the
+// maximum tracking size.
+#ifndef SM_CXMAXTRACK
+#define SM_CXMAXTRACK 59
+#define SM_CYMAXTRACK 60
+#endif
+RECT heldclient(long long cw, long long ch) {
+    RECT f{0, 0, 0, 0};
+    AdjustWindowRect(&f, WS_OVERLAPPEDWINDOW, FALSE);
+    const long long fw = f.right - f.left, fh = f.bottom - f.top;
+    const long long mw = GetSystemMetrics(SM_CXMAXTRACK), mh = GetSystemMetrics(SM_CYMAXTRACK);
+    return RECT{0, 0, (LONG)std::min(cw, mw - fw), (LONG)std::min(ch, mh - fh)};
+}
 
 } // namespace
 
@@ -159,9 +176,39 @@ TEST(Screen, DoublingTwiceWithReadBackValues) {
     dg_setscreen(0, 0, screenwidth, screenheight, 1, titlebar);
     EXPECT_EQ(screenwidth, 1280);
     EXPECT_EQ(screenheight, 800);
-    EXPECT_EQ(client().right, 1280);
-    EXPECT_EQ(client().bottom, 800);
+    EXPECT_EQ(client().right, heldclient(1280, 800).right);
+    EXPECT_EQ(client().bottom, heldclient(1280, 800).bottom);
     restore();
+}
+
+// A size no desktop holds gets the largest window the desktop holds, at
+// once; the globals keep what the program asked for. (Windows' own
+// AdjustWindowRect wraps past INT_MAX, and the window then takes its least
+// size; platform/'s holds the rectangle at INT_MAX.)
+TEST(Screen, HugeSizesGetTheLargestWindow) {
+    openwindow();
+    const struct {
+        int w, h, b;
+        long long cw, ch;
+    } sizes[] = {
+#ifndef _WIN32
+        {INT_MAX, INT_MAX, 0, INT_MAX, INT_MAX},
+#endif
+        {2000000000, 2000000000, 0, 2000000000, 2000000000},
+        {100000, 100000, 0, 100000, 100000},
+        {1000000000, 300, 1, 2000000000, 600}};
+    for (const auto &z : sizes) {
+        dg_setscreen(0, 0, z.w, z.h, z.b, titlebar);
+        EXPECT_EQ(screenwidth, (int)z.cw);
+        EXPECT_EQ(screenheight, (int)z.ch);
+        const RECT want = heldclient(z.cw, z.ch);
+        EXPECT_GT(want.right, 300);
+        EXPECT_EQ(client().right, want.right) << z.w;
+        EXPECT_EQ(client().bottom, want.bottom) << z.h;
+        EXPECT_EQ(GetPixel(gvram, want.right, 0), CLR_INVALID);
+    }
+    restore();
+    EXPECT_EQ(client().right, 640);
 }
 
 TEST(Screen, SingleSizeForOtherSelectors) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -124,6 +126,62 @@ TEST_F(Text, LongOutputIsCutToTheBuffer) {
     // 254 half-width characters, then a double-byte one cut in half.
     dg_printf(0, 20, 15, "%s\x96\xBE", std::string(254, 'y').c_str());
     SUCCEED();
+}
+
+// wsprintfA formats as Windows' user32 does (Wine's own tests of it, checked
+// on Windows, and Microsoft's description): sizes h, l, I32, I64 and I, a
+// pointer as all its hexadecimal digits, at most 1023 bytes and the NUL,
+// and nothing written past what it formats.
+TEST(TextFormat, WsprintfAFormatsAsWindowsDoes) {
+    char buf[1100];
+    auto f = [&](const char *want, int rc) {
+        EXPECT_STREQ(buf, want);
+        EXPECT_EQ(rc, (int)std::strlen(want)) << want;
+    };
+    f("-000000001", wsprintfA(buf, "%010ld", -1));
+    f("4294967295 ffffffff", wsprintfA(buf, "%lu %lx", -1, -1));
+    f("123450067890A", wsprintfA(buf, "%I64X", (0x12345ULL << 32) | 0x67890a));
+    f("543210000000", wsprintfA(buf, "%I64d", 543210LL * 1000000));
+    f("FFFFFFFFFFFEDCBB", wsprintfA(buf, "%I64X", -0x12345LL));
+    f("18446744073709551493", wsprintfA(buf, "%I64u", -123LL));
+    f("fffedcbb", wsprintfA(buf, "%I32x", -0x12345));
+    f("-12345", wsprintfA(buf, "%Id", (intptr_t)-12345));
+    const bool wide = sizeof(void *) == 8;
+    f(wide ? "fffffffffffedcbb" : "fffedcbb", wsprintfA(buf, "%Ix", (intptr_t)-0x12345));
+    f(wide ? "FFFFFFFFFFFEDCBB" : "FFFEDCBB", wsprintfA(buf, "%p", (void *)(intptr_t)-0x12345));
+    f(wide ? "00000000000000AB" : "000000AB", wsprintfA(buf, "%p", (void *)(intptr_t)0xAB));
+    f("-7 65535", wsprintfA(buf, "%hd %hu", -7, 0xFFFF));
+    f("[42   ] [   ab] [ab] [007] [0xff] [0XFF] [x] [(null)] [y] 5%",
+      wsprintfA(buf, "[%-5d] [%5s] [%.2s] [%.3d] [%#x] [%#X] [%hc] [%s] [%y] %d%%", 42, "ab", "abc",
+                7, 255, 255, 'x', (const char *)nullptr, 5));
+    // "%I64X" of 0 is one digit: a buffer of 25 bytes keeps the rest.
+    std::memset(buf, 0x11, sizeof buf);
+    EXPECT_EQ(wsprintfA(buf, "%I64X", 0ULL), 1);
+    EXPECT_STREQ(buf, "0");
+    for (int i = 2; i < 25; i++) EXPECT_EQ(buf[i], 0x11) << i;
+    // At most 1023 bytes and the NUL, whatever the width asked for.
+    std::memset(buf, 0x11, sizeof buf);
+    const std::string big(2000, 'a');
+    const int rc = wsprintfA(buf, "%s%999999999999d", big.c_str(), 1);
+    EXPECT_EQ(std::string(buf), big.substr(0, 1023));
+    EXPECT_EQ(buf[1024], 0x11);
+    if (!hook_wine()) { // Wine answers 1024
+        EXPECT_EQ(rc, 1023);
+    }
+    // A width past that room pads what is left, and the value still shows.
+    std::memset(buf, 0x11, sizeof buf);
+    wsprintfA(buf, "%99999999999d|", 1);
+    EXPECT_EQ(std::string(buf), std::string(1022, ' ') + "1");
+    EXPECT_EQ(buf[1024], 0x11);
+    wsprintfA(buf, "%5000s|", "z");
+    EXPECT_EQ(std::string(buf), std::string(1022, ' ') + "z");
+#ifndef _WIN32
+    // Wide characters and strings are not made here: the output ends before them.
+    static const unsigned short x16[] = {'x', 0};
+    f("a", wsprintfA(buf, "a%Sb", x16));
+    f("a", wsprintfA(buf, "a%lsb", x16));
+    f("a", wsprintfA(buf, "a%lcb", 'x'));
+#endif
 }
 
 TEST_F(Text, PrintWithoutAFontStillDraws) {

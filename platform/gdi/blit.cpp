@@ -10,6 +10,15 @@
 // them. A transparent copy reads black where its source rectangle passes
 // the bitmap (it copies through a work bitmap that starts black); a plain
 // copy leaves the target as it was there.
+//
+// Mirroring, as Windows' own tests of StretchBlt pin it: an axis whose
+// target and source lengths are both negative is not mirrored at all, the
+// rectangles running back from their corners, [x + w, x) from [sx + sw, sx)
+// (Wine mirrors both instead, over [x + w + 1, x + 1]); an axis with one
+// length negative is mirrored over [x + w + 1, x + 1], and when its source
+// passes the bitmap's edge, what is on the bitmap lands where an unmirrored
+// copy would put it, inside the target rectangle asked for. BitBlt, of which
+// those tests say nothing, copies a negative size as Wine does.
 #include "gdi/hot.h"
 #include "gdi/rows.h"
 
@@ -121,13 +130,28 @@ const uint32_t *sourcearea(const Surf &d, const Surf &s, int xa, int xb, int ya,
     return snap.data();
 }
 
-// Any other stretch, mirrored or not, within one surface or between two.
+// The target pixels a copy may write: [x0, x1) x [y0, y1).
+struct Area {
+    i64 x0, x1, y0, y1;
+};
+
+// Drops the spans whose target pixel is outside [lo, hi).
+void within(std::vector<Span> &v, i64 lo, i64 hi) {
+    v.erase(
+        std::remove_if(v.begin(), v.end(), [=](const Span &p) { return p.d < lo || p.d >= hi; }),
+        v.end());
+}
+
+// Any other stretch, mirrored or not, within one surface or between two,
+// writing only inside `area`.
 void anysize(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, i64 sy, i64 sw,
-             i64 sh) {
+             i64 sh, const Area &area) {
     std::vector<Span> &xs = scratch.xs, &ys = scratch.ys;
     stretchaxis(ys, y, h, d.h, sy, sh, s.h);
+    within(ys, area.y0, area.y1);
     if (ys.empty()) return;
     stretchaxis(xs, x, w, d.w, sx, sw, s.w);
+    within(xs, area.x0, area.x1);
     if (xs.empty()) return;
 
     // The source columns [xa, xb] and rows [ya, yb] any target pixel reads.
@@ -194,6 +218,39 @@ void anykeyed(const Surf &d, i64 x, i64 y, i64 w, i64 h, const Surf &s, i64 sx, 
     drawn(d);
 }
 
+// Both lengths of one axis negative: the same rectangles given from their
+// other corners, copied without mirroring.
+void unmirror(i64 &d, i64 &dl, i64 &s, i64 &sl) {
+    if (dl >= 0 || sl >= 0) return;
+    d += dl;
+    dl = -dl;
+    s += sl;
+    sl = -sl;
+}
+
+// One length of an axis negative (mirrored) and the source passing its
+// bitmap's edge there: GDI clips the source to the bitmap first, maps what is
+// left into the target rectangle as an unmirrored copy places it, and
+// mirrors it there, so the target moves by dl - a - b, where [a, b) is that
+// part in target steps; it still writes only inside the rectangle asked for.
+// The test of the edge is Wine's (a mirrored source counts as passing on the
+// right only from two pixels past it); Windows' tests pin a mirrored source
+// passing the left edge and an unmirrored one passing the right edge into a
+// mirrored target.
+void unflip(i64 &d, i64 dl, i64 s, i64 sl, int sn) {
+    if (dl == 0 || sl == 0 || (dl < 0) == (sl < 0)) return;
+    i64 lo, hi;
+    bounds(s, sl, lo, hi);
+    const i64 vlo = std::max<i64>(lo, 0), vhi = std::min<i64>(hi, sn);
+    if (vlo >= vhi) return; // nothing on the bitmap: nothing is copied
+    const bool passes = lo < vlo || (sl < 0 ? s > vhi : hi > vhi);
+    if (!passes) return;
+    const i64 first = sl < 0 ? s + 1 : s; // where the source's steps are counted from
+    i64 a = (vlo - first) * dl / sl, b = (vhi - first) * dl / sl;
+    if (a > b) std::swap(a, b);
+    d += dl - a - b;
+}
+
 // Copies (src, sx, sy, sw, sh) onto (dst, x, y, w, h), leaving out what the
 // key says.
 bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, i64 sh,
@@ -202,10 +259,17 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     Surf d, s;
     if (!dd || !sd) return false;
     if (!surface(dd, d) || !surface(sd, s)) return true;
+    unmirror(x, w, sx, sw);
+    unmirror(y, h, sy, sh);
     // A target one pixel wide (or high) takes a longer source less its last
     // pixel, as GDI stretches.
     if (w == 1 && sw > 1) sw--;
     if (h == 1 && sh > 1) sh--;
+    Area area;
+    bounds(x, w, area.x0, area.x1);
+    bounds(y, h, area.y0, area.y1);
+    unflip(x, w, sx, sw, s.w);
+    unflip(y, h, sy, sh, s.h);
     const bool apart = s.px != d.px;
     const bool inside = sx >= 0 && sy >= 0 && sx + sw <= s.w && sy + sh <= s.h;
     // The shapes with kernels of their own; a transparent copy of any other
@@ -222,7 +286,7 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     else if (half)
         halfsize(d, x, y, w, h, s, sx, sy, key);
     else
-        anysize(d, x, y, w, h, s, sx, sy, sw, sh);
+        anysize(d, x, y, w, h, s, sx, sy, sw, sh, area);
     return true;
 }
 
@@ -232,7 +296,12 @@ extern "C" {
 
 BOOL WINAPI BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD rop) {
     if (rop != SRCCOPY) return PatBlt(dst, x, y, w, h, rop);
-    return copy(dst, x, y, w, h, src, sx, sy, w, h, ColorKey{});
+    // A negative size runs back from the corner over [x + w + 1, x + 1], as
+    // Wine copies it: Windows' tests say nothing of BitBlt here.
+    i64 X = x, Y = y, W = w, H = h, SX = sx, SY = sy;
+    if (W < 0) X += W + 1, SX += W + 1, W = -W;
+    if (H < 0) Y += H + 1, SY += H + 1, H = -H;
+    return copy(dst, X, Y, W, H, src, SX, SY, W, H, ColorKey{});
 }
 
 BOOL WINAPI StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh,

@@ -59,9 +59,11 @@ HDC WINAPI CreateCompatibleDC(HDC) {
     return h;
 }
 
+// A window's DC (from GetDC) is deleted as Windows deletes one of a class
+// without a DC of its own: the handle is gone, the window and its pixels
+// stay, and GetDC hands out another.
 BOOL WINAPI DeleteDC(HDC hdc) {
-    Dc *d = getdc(hdc);
-    if (!d || d->presenter) return FALSE; // a window's DC goes back through ReleaseDC
+    if (!getdc(hdc)) return FALSE;
     freedc(hdc);
     return TRUE;
 }

@@ -21,6 +21,9 @@ extern "C" {
 HDC WINAPI GetDC(HWND hwnd) {
     Window *w = window(hwnd);
     if (!w) return nullptr;
+    // DCs deleted with DeleteDC instead of released are dropped here.
+    w->dcs.erase(std::remove_if(w->dcs.begin(), w->dcs.end(), [](HDC dc) { return !getdc(dc); }),
+                 w->dcs.end());
     HDC dc = newwindowdc(&w->presenter, &w->pixels);
     if (dc) w->dcs.push_back(dc);
     return dc;
@@ -28,7 +31,7 @@ HDC WINAPI GetDC(HWND hwnd) {
 
 int WINAPI ReleaseDC(HWND hwnd, HDC hdc) {
     Window *w = window(hwnd);
-    if (!w) return 0;
+    if (!w || !getdc(hdc)) return 0;
     auto it = std::find(w->dcs.begin(), w->dcs.end(), hdc);
     if (it == w->dcs.end()) return 0;
     present(w);

@@ -47,6 +47,47 @@ void resizepixels(Window *w, int cw, int ch) {
 
 } // namespace
 
+namespace {
+
+// Styles of windows that are neither framed nor top-level.
+constexpr DWORD childstyle = 0x40000000; // WS_CHILD
+
+// The maximum tracking size: the desktop (every display together) with a
+// sizing frame and a little more on each axis, as Windows counts it
+// (SM_CXMAXTRACK); maxclient where no display is known.
+void maxtrack(long long &w, long long &h) {
+    initsdl();
+    const int n = SDL_GetNumVideoDisplays();
+    int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
+    for (int i = 0; i < n; i++) {
+        SDL_Rect r;
+        if (SDL_GetDisplayBounds(i, &r) != 0 || r.w <= 0 || r.h <= 0) continue;
+        x0 = std::min(x0, r.x), y0 = std::min(y0, r.y);
+        x1 = std::max(x1, r.x + r.w), y1 = std::max(y1, r.y + r.h);
+    }
+    const RECT f = frame(WS_OVERLAPPEDWINDOW);
+    const long long more = 4;
+    if (x0 >= x1 || y0 >= y1) {
+        w = (long long)maxclient + f.right - f.left;
+        h = (long long)maxclient + f.bottom - f.top;
+        return;
+    }
+    w = (long long)x1 - x0 + 2 * f.right + more;
+    h = (long long)y1 - y0 + 2 * f.bottom + more;
+}
+
+} // namespace
+
+void holdsize(DWORD style, long long &w, long long &h) {
+    // As DefWindowProc answers WM_WINDOWPOSCHANGING: for windows with a
+    // sizing frame, or that are neither pop-ups nor children.
+    if (!(style & WS_THICKFRAME) && (style & (WS_POPUP | childstyle))) return;
+    long long mw, mh;
+    maxtrack(mw, mh);
+    w = std::min(w, mw);
+    h = std::min(h, mh);
+}
+
 RECT frame(DWORD style) {
     RECT r{0, 0, 0, 0};
     int border = (style & WS_THICKFRAME) ? 4 : (style & WS_CAPTION) ? 1 : 0;
@@ -125,6 +166,7 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND after, int x, int y, int w, int h, UINT
     if (!(flags & SWP_NOSIZE)) {
         ow = std::max(w, 0);
         oh = std::max(h, 0);
+        holdsize(win->style, ow, oh);
     }
     win->outer.right = clamp32(win->outer.left + ow);
     win->outer.bottom = clamp32(win->outer.top + oh);
@@ -166,6 +208,11 @@ BOOL WINAPI ClientToScreen(HWND hwnd, POINT *pt) {
 
 int WINAPI GetSystemMetrics(int index) {
     initsdl();
+    if (index == sm_cxmaxtrack || index == sm_cymaxtrack) {
+        long long w, h;
+        maxtrack(w, h);
+        return (int)(index == sm_cxmaxtrack ? w : h);
+    }
     SDL_DisplayMode m;
     if (SDL_GetDesktopDisplayMode(0, &m) != 0) return 0;
     return index == SM_CXSCREEN ? m.w : index == SM_CYSCREEN ? m.h : 0;

@@ -5,6 +5,7 @@
 #include "kernel/cp932.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace dgp {
@@ -53,9 +54,15 @@ HWND WINAPI CreateWindowExA(DWORD exstyle, LPCSTR cls, LPCSTR title, DWORD style
     if (Slot *b = lookup(wc->hbrBackground, Kind::brush)) win->background = b->pixel;
     win->style = style | WS_CLIPSIBLINGS; // as for every top-level window
     win->exstyle = exstyle;
-    win->outer = RECT{x, y, x + w, y + h};
+    long long ow = std::max(w, 0), oh = std::max(h, 0);
+    holdsize(style, ow, oh);
+    win->outer = RECT{x, y, (LONG)std::min<long long>(INT_MAX, x + ow),
+                      (LONG)std::min<long long>(INT_MAX, y + oh)};
     RECT f = frame(style);
-    int cw = std::max(w - (f.right - f.left), 1), ch = std::max(h - (f.bottom - f.top), 1);
+    const auto extent = [](long long v) {
+        return (int)std::min<long long>(maxclient, std::max(v, 1LL));
+    };
+    int cw = extent(ow - (f.right - f.left)), ch = extent(oh - (f.bottom - f.top));
     Uint32 flags = (style & WS_VISIBLE) ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
     if (exstyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     if (!(style & WS_CAPTION)) flags |= SDL_WINDOW_BORDERLESS;

@@ -14,6 +14,10 @@ namespace dgp {
 // allocated for one.
 constexpr int maxclient = 8192;
 
+// GetSystemMetrics indices beyond the runtime's own: the largest outer size
+// of a framed window (the maximum tracking size).
+constexpr int sm_cxmaxtrack = 59, sm_cymaxtrack = 60;
+
 struct Window {
     SDL_Window *sdl = nullptr;
     HWND hwnd = nullptr;
@@ -40,6 +44,9 @@ const WNDCLASSA *findclass(const char *name);
 
 // The frame that a style puts around the client area.
 RECT frame(DWORD style);
+// An outer size asked of a window of this style, held to what Windows lets
+// it take: a framed window is at most the desktop and its frame.
+void holdsize(DWORD style, long long &w, long long &h);
 // Place the window's client area after a change of outer rectangle or style.
 void placewindow(Window *w);
 // The whole client area filled with the class background.

@@ -3,8 +3,9 @@
 # as a page each way a project takes dg in, with dg's toolchain
 # (cmake/emscripten.cmake, or the installed one), and run in headless
 # Chromium. Each page must print the pixels it read back and end with exit
-# code 1. Uses build/web (brought up to date here) and build/emsdk; its own
-# files go to build/package-web.
+# code 1. Then a port missing from build/emsdk must be seeded again when a
+# project is configured. Uses build/web (brought up to date here) and
+# build/emsdk; its own files go to build/package-web.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 hello=$root/tests/package/hello
@@ -79,6 +80,32 @@ if cmake_hello fetch "$root/cmake/emscripten.cmake" -DHOW=fetch -DDG_URL="file:/
     runs fetch
 else
     bad "FetchContent: build"
+fi
+
+echo "== a port missing from build/emsdk is seeded at configure"
+# The FreeType port is taken out of build/emsdk's cache and offered as an
+# archive in DG_PORTS; configuring any project with the toolchain and that
+# DG_EMSDK must put it back, so that no build asks the network for it.
+ports=$root/build/emsdk/emcache/ports
+kept=$out/freetype.kept
+rm -rf "$out/ports" "$out/seed" "$kept"
+mkdir -p "$out/ports" "$out/seed"
+printf 'cmake_minimum_required(VERSION 3.16)\nproject(seed C)\n' >"$out/seed/CMakeLists.txt"
+if tar -C "$ports/freetype" -cf - FreeType-version_1 | xz -0 >"$out/ports/FreeType-version_1.tar.xz" &&
+    mv "$ports/freetype" "$kept"; then
+    if DG_PORTS=$out/ports quiet "$out/seed.log" cmake -S "$out/seed" -B "$out/seed/build" \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cmake" -DDG_EMSDK="$root/build/emsdk" &&
+        cmp -s "$ports/freetype/.emscripten_url" "$kept/.emscripten_url" &&
+        diff -rq "$ports/freetype/FreeType-version_1" "$kept/FreeType-version_1" >/dev/null; then
+        ok "the missing FreeType port was seeded from DG_PORTS"
+        rm -rf "$kept"
+    else
+        bad "the missing FreeType port was not seeded (log: $out/seed.log)"
+        rm -rf "$ports/freetype"
+        mv "$kept" "$ports/freetype"
+    fi
+else
+    bad "could not set the FreeType port aside"
 fi
 
 [ $fail -eq 0 ] && echo "all web package checks passed" || echo "some web package checks FAILED"
