@@ -27,6 +27,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# dg's own headers read the same as CP932 and as UTF-8: pure ASCII.
+nonascii=$(cd "$root" && LC_ALL=C grep -l -P '[^\x09\x0A\x20-\x7E]' include/*.h)
+[ -z "$nonascii" ] && ok "dg's headers are ASCII" || bad "not ASCII, so not the same in a CP932 source: $nonascii"
+
 # The folder, as a user has it (its earlier build output kept, so a second run
 # builds only what changed).
 game=$out/oldgame
