@@ -178,6 +178,9 @@ void registerpeer() {
     add("line/shallow", 260, 140, [](int k, const Walk &w, int i) { segment(k, w, shallow, i); });
     add("line/steep", 260, 140, [](int k, const Walk &w, int i) { segment(k, w, steep, i); });
     add("line/diagonal", 260, 140, [](int k, const Walk &w, int i) { segment(k, w, diagonal, i); });
+    add("circle4-60", 200, 80, [](int k, const Walk &w, int i) {
+        circle(w.x + 60, w.y + 60, smallradius(i), Plot{target, k, colour(i)});
+    });
     add("circle10", 300, 180, [](int k, const Walk &w, int i) {
         circle(w.x + 10, w.y + 10, 10, Plot{target, k, colour(i)});
     });

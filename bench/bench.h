@@ -80,18 +80,25 @@ template <class Plot> void line(int x1, int y1, int x2, int y2, Plot plot) {
         }
     }
 }
-void circlepoint(int cx, int cy, int r, int d, int &x, int &y); // degree d of 1..359
+// The cosine and sine of every whole degree, worked out once, as dg's circle
+// keeps them: both sides take the polygon's corners from such a table.
+struct Turn {
+    double c[360], s[360];
+};
+const Turn &turn();
 template <class Plot> void circle(int cx, int cy, int r, Plot plot) {
+    const Turn &t = turn();
     int px = cx + r - 1, py = cy;
     for (int d = 1; d < 360; d++) {
-        int x, y;
-        circlepoint(cx, cy, r, d, x, y);
+        int x = (int)(cx + r * t.c[d]), y = (int)(cy + r * t.s[d]);
         line(px, py, x, y, plot);
         px = x;
         py = y;
     }
     line(px, py, cx + r - 1, cy, plot);
 }
+// The circles games draw: radius 4 to 60, a different one every iteration.
+inline int smallradius(int i) { return 4 + i % 57; }
 
 // With DG_BENCH_ITERATIONS=N in the environment every benchmark runs exactly
 // N iterations, so a profiler (valgrind --tool=callgrind) sees the same work

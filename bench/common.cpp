@@ -1,4 +1,4 @@
-// The pictures, frame contents and circle points both sides draw.
+// The pictures, frame contents and the circle's table both sides use.
 #include "bench.h"
 
 #include <cmath>
@@ -47,10 +47,17 @@ void framesprite(int i, int &x, int &y) {
     y = (i * 23) % 184;
 }
 
-void circlepoint(int cx, int cy, int r, int d, int &x, int &y) {
-    double a = d * 3.1415926535 / 180.0;
-    x = (int)(cx + r * std::cos(a));
-    y = (int)(cy + r * std::sin(a));
+const Turn &turn() {
+    static const struct Table : Turn {
+        Table() {
+            for (int d = 0; d < 360; d++) {
+                double a = d * 3.1415926535 / 180.0;
+                c[d] = std::cos(a);
+                s[d] = std::sin(a);
+            }
+        }
+    } table;
+    return table;
 }
 
 } // namespace bench

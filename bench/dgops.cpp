@@ -83,6 +83,10 @@ void registerdg() {
     add("line/steep", both, 260, 140, [](HDC h, const Walk &w, int i) { segment(h, w, steep, i); });
     add("line/diagonal", both, 260, 140,
         [](HDC h, const Walk &w, int i) { segment(h, w, diagonal, i); });
+    // Centred so that every radius stays on the 320 x 200 screen.
+    add("circle4-60", both, 200, 80, [](HDC h, const Walk &w, int i) {
+        dg_circle(h, w.x + 60, w.y + 60, smallradius(i), colour(i));
+    });
     add("circle10", both, 300, 180,
         [](HDC h, const Walk &w, int i) { dg_circle(h, w.x + 10, w.y + 10, 10, colour(i)); });
     add("circle30", both, 260, 140,

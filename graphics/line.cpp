@@ -19,37 +19,15 @@ template <class T> void minorrange(T q0, T q1, i64 n, i64 m, i128 &t0, i128 &t1)
     t1 = std::min<i128>(t1, ceildiv<T>((q1 + 1) * n, m) - 1);
 }
 
-// The general case along the major axis: point t (t = 0 .. n) is
-// (a1 + sa * t, b1 + sb * floor(t * m / n)), with 0 < m <= n; the error term
-// after t steps is (t * m) mod n. Only the steps whose point can be on the
-// surface are visited; they are plotted exactly as the whole walk would.
-void walk(HDC hdc, i64 a1, i64 sa, i64 b1, i64 sb, i64 n, i64 m, bool xmajor, short color) {
-    Reach r;
-    if (!dg_reach(hdc, r)) return;
+// The general case along the major axis, with at least one end point off
+// the reach r: point t (t = 0 .. n) is (a1 + sa * t, b1 + sb * floor(t * m / n)),
+// with 0 < m <= n; the error term after t steps is (t * m) mod n. Only the
+// steps whose point can be on the surface are visited; they are plotted
+// exactly as the whole walk would.
+void walk(HDC hdc, const Reach &r, i64 a1, i64 sa, i64 b1, i64 sb, i64 n, i64 m, bool xmajor,
+          short color) {
     i64 alo = xmajor ? r.x0 : r.y0, ahi = xmajor ? r.x1 : r.y1;
     i64 blo = xmajor ? r.y0 : r.x0, bhi = xmajor ? r.y1 : r.x1;
-    // Both end points on the surface: so is every point between them, and
-    // the whole walk runs as it stands (most lines, and every segment of a
-    // circle on the screen).
-    const i64 a2 = a1 + sa * n, b2 = b1 + sb * m;
-    if (a1 >= alo && a1 <= ahi && a2 >= alo && a2 <= ahi && b1 >= blo && b1 <= bhi && b2 >= blo &&
-        b2 <= bhi) {
-        int a = (int)a1, b = (int)b1;
-        i64 e = 0;
-        for (i64 t = 0; t <= n; t++) {
-            if (xmajor)
-                dg_pset(hdc, a, b, color);
-            else
-                dg_pset(hdc, b, a, color);
-            e += m;
-            if (e >= n) {
-                b += (int)sb;
-                e -= n;
-            }
-            a += (int)sa;
-        }
-        return;
-    }
     // Steps whose major coordinate is in range.
     i128 t0 = 0, t1 = n;
     if (sa > 0) {
@@ -94,59 +72,144 @@ void walk(HDC hdc, i64 a1, i64 sa, i64 b1, i64 sb, i64 n, i64 m, bool xmajor, sh
     }
 }
 
-// dg_line with end points of any size.
-void line64(HDC hdc, i64 x1, i64 y1, i64 x2, i64 y2, short color) {
+// dg_line with end points of any size, at least one of them off the reach r.
+void line64(HDC hdc, const Reach &r, i64 x1, i64 y1, i64 x2, i64 y2, short color) {
     i64 dx = x2 - x1, dy = y2 - y1;
     if (dx == 0) {
-        dg_span(hdc, x1, y1 < y2 ? y1 : y2, (dy < 0 ? -dy : dy) + 1, false, color);
+        dg_span(hdc, r, x1, y1 < y2 ? y1 : y2, (dy < 0 ? -dy : dy) + 1, false, color);
         return;
     }
     if (dy == 0) {
-        dg_span(hdc, x1 < x2 ? x1 : x2, y1, (dx < 0 ? -dx : dx) + 1, true, color);
+        dg_span(hdc, r, x1 < x2 ? x1 : x2, y1, (dx < 0 ? -dx : dx) + 1, true, color);
         return;
     }
     i64 sx = dx >= 0 ? 1 : -1, sy = dy >= 0 ? 1 : -1;
     dx = dx < 0 ? -dx : dx;
     dy = dy < 0 ? -dy : dy;
     if (dx > dy)
-        walk(hdc, x1, sx, y1, sy, dx, dy, true, color);
+        walk(hdc, r, x1, sx, y1, sy, dx, dy, true, color);
     else
-        walk(hdc, y1, sy, x1, sx, dy, dx, false, color);
+        walk(hdc, r, y1, sy, x1, sx, dy, dx, false, color);
+}
+
+// dg_line with both end points in the reach, and so every point between
+// them: the same pixels in the same order (a vertical or horizontal line
+// from its top or left end, as a span, any other from (x1, y1) on), each
+// drawn by pen. The commonest case by far (most lines, and every segment of
+// a circle on the screen, one or two pixels long), so nothing here is done
+// that a pixel does not need.
+template <class Pen> inline void inside(const Pen &pen, int x1, int y1, int x2, int y2) {
+    i64 dx = (i64)x2 - x1, dy = (i64)y2 - y1;
+    if (dx == 0) {
+        const int y = y1 < y2 ? y1 : y2;
+        for (i64 i = 0, n = dy < 0 ? -dy : dy; i <= n; i++) pen(x1, (int)(y + i));
+        return;
+    }
+    if (dy == 0) {
+        const int x = x1 < x2 ? x1 : x2;
+        for (i64 i = 0, n = dx < 0 ? -dx : dx; i <= n; i++) pen((int)(x + i), y1);
+        return;
+    }
+    const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
+    dx = dx < 0 ? -dx : dx;
+    dy = dy < 0 ? -dy : dy;
+    int x = x1, y = y1;
+    i64 e = 0;
+    if (dx > dy) {
+        for (i64 i = 0; i <= dx; i++) {
+            pen(x, y);
+            e += dy;
+            if (e >= dx) {
+                y += sy;
+                e -= dx;
+            }
+            x += sx;
+        }
+    } else {
+        for (i64 i = 0; i <= dy; i++) {
+            pen(x, y);
+            e += dx;
+            if (e >= dy) {
+                x += sx;
+                e -= dy;
+            }
+            y += sy;
+        }
+    }
+}
+
+template <class Pen>
+void line(HDC hdc, const Reach &r, int x1, int y1, int x2, int y2, const Pen &pen, short color) {
+    if (inreach(r, x1, y1) && inreach(r, x2, y2))
+        inside(pen, x1, y1, x2, y2);
+    else
+        line64(hdc, r, x1, y1, x2, y2, color);
+}
+
+// The cosine and sine of every whole degree, worked out once.
+struct Turn {
+    double c[360], s[360];
+    Turn() {
+        for (int d = 0; d < 360; d++) {
+            double a = d * 3.1415926535 / 180.0;
+            c[d] = std::cos(a);
+            s[d] = std::sin(a);
+        }
+    }
+};
+const Turn &turn() {
+    static const Turn t;
+    return t;
+}
+
+// The circle as a closed polygon of 360 lines through the whole degrees,
+// each drawn as dg_line draws it; the polygon starts and ends one pixel left
+// of the rightmost point.
+template <class Pen>
+void polygon(HDC hdc, const Reach &reach, int cx, int cy, int r, const Pen &pen, short color) {
+    const Turn &t = turn();
+    const i64 sx = (i64)cx + r - 1, sy = cy;
+    i64 px = sx, py = sy;
+    bool pin = inreach(reach, px, py);
+    auto to = [&](i64 nx, i64 ny) {
+        const bool nin = inreach(reach, nx, ny);
+        if (pin && nin)
+            inside(pen, (int)px, (int)py, (int)nx, (int)ny);
+        else
+            line64(hdc, reach, px, py, nx, ny, color);
+        px = nx;
+        py = ny;
+        pin = nin;
+    };
+    // Every value here lies within twice the 32-bit range, so the
+    // truncation towards zero is exact in 64 bits.
+    for (int d = 1; d < 360; d++) to((i64)(cx + r * t.c[d]), (i64)(cy + r * t.s[d]));
+    to(sx, sy);
 }
 
 } // namespace
 
+// The surface's reach is looked up once per call, and the device colour once
+// per call where every pixel is in the reach: neither can change while a
+// line or a circle is drawn.
 extern "C" {
 
 void dg_line(HDC hdc, int x1, int y1, int x2, int y2, short color) {
-    line64(hdc, x1, y1, x2, y2, color);
+    Reach r;
+    if (!dg_reach(hdc, r)) return;
+    if (bai == 1)
+        line(hdc, r, x1, y1, x2, y2, Block{hdc, dg_color(color)}, color);
+    else
+        line(hdc, r, x1, y1, x2, y2, Dot{hdc, dg_color(color)}, color);
 }
 
 void dg_circle(HDC hdc, int cx, int cy, int r, short color) {
-    // The cosine and sine of every whole degree, worked out once.
-    static const struct Turn {
-        double c[360], s[360];
-        Turn() {
-            for (int d = 0; d < 360; d++) {
-                double a = d * 3.1415926535 / 180.0;
-                c[d] = std::cos(a);
-                s[d] = std::sin(a);
-            }
-        }
-    } turn;
-    // The polygon starts and ends one pixel left of the rightmost point.
-    const i64 sx = (i64)cx + r - 1, sy = cy;
-    i64 px = sx, py = sy;
-    for (int d = 1; d < 360; d++) {
-        // Every value here lies within twice the 32-bit range, so the
-        // truncation towards zero is exact in 64 bits.
-        i64 nx = (i64)(cx + r * turn.c[d]);
-        i64 ny = (i64)(cy + r * turn.s[d]);
-        line64(hdc, px, py, nx, ny, color);
-        px = nx;
-        py = ny;
-    }
-    line64(hdc, px, py, sx, sy, color);
+    Reach reach;
+    if (!dg_reach(hdc, reach)) return;
+    if (bai == 1)
+        polygon(hdc, reach, cx, cy, r, Block{hdc, dg_color(color)}, color);
+    else
+        polygon(hdc, reach, cx, cy, r, Dot{hdc, dg_color(color)}, color);
 }
 
 } // extern "C"

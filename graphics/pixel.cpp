@@ -3,18 +3,6 @@
 
 namespace {
 
-// Fills a device rectangle with a palette colour: a brush of its own is made,
-// selected, used, put back and deleted around every single fill. platform/
-// keeps this exact shape (a fresh solid brush, PATCOPY, at bai 1 a 2 x 2
-// block for every pixel) on its fastest path; see platform/README.md.
-void colorfill(HDC hdc, int x, int y, int w, int h, short color) {
-    HBRUSH brush = CreateSolidBrush(dg_color(color));
-    HGDIOBJ old = SelectObject(hdc, brush);
-    PatBlt(hdc, x, y, w, h, PATCOPY);
-    SelectObject(hdc, old);
-    DeleteObject(brush);
-}
-
 // The inclusive range of logical coordinates whose pixels fall on the device
 // range [lo, hi) at scale k.
 void logical(i64 lo, i64 hi, int k, i64 &a, i64 &b) {
@@ -42,7 +30,11 @@ bool dg_reach(HDC hdc, Reach &r) {
 void dg_span(HDC hdc, i64 x, i64 y, i64 len, bool horizontal, short color) {
     if (len <= 0) return;
     Reach r;
-    if (!dg_reach(hdc, r)) return;
+    if (dg_reach(hdc, r)) dg_span(hdc, r, x, y, len, horizontal, color);
+}
+
+void dg_span(HDC hdc, const Reach &r, i64 x, i64 y, i64 len, bool horizontal, short color) {
+    if (len <= 0) return;
     // Along the span: a, b, the range it may touch; across it: c.
     i64 a = horizontal ? r.x0 : r.y0, b = horizontal ? r.x1 : r.y1;
     i64 c = horizontal ? y : x, c0 = horizontal ? r.y0 : r.x0, c1 = horizontal ? r.y1 : r.x1;
@@ -65,7 +57,7 @@ void dg_pset(HDC hdc, int x, int y, short color) {
         i64 dx = (i64)x * 2, dy = (i64)y * 2;
         // A block whose far corner passes the 32-bit range lies on no surface.
         if (dx > INT_MAX - 1 || dy > INT_MAX - 1) return;
-        colorfill(hdc, (int)dx, (int)dy, 2, 2, color);
+        dg_fill(hdc, (int)dx, (int)dy, 2, 2, dg_color(color));
     } else {
         SetPixel(hdc, x, y, dg_color(color));
     }
@@ -94,7 +86,7 @@ void dg_box(HDC hdc, int x, int y, int width, int height, int paintflg, short co
         i64 dx = (i64)x * k, dy = (i64)y * k, dw = (i64)width * k, dh = (i64)height * k;
         if (fits32(dx) && fits32(dy) && fits32(dw) && fits32(dh) && fits32(dx + dw) &&
             fits32(dy + dh)) {
-            colorfill(hdc, (int)dx, (int)dy, (int)dw, (int)dh, color);
+            dg_fill(hdc, (int)dx, (int)dy, (int)dw, (int)dh, dg_color(color));
             return;
         }
         // Past the 32-bit range: the same pixels, as a rectangle of positive
@@ -108,7 +100,7 @@ void dg_box(HDC hdc, int x, int y, int width, int height, int paintflg, short co
         x1 = x1 > hi ? hi : x1;
         y1 = y1 > hi ? hi : y1;
         if (x0 >= x1 || y0 >= y1) return;
-        colorfill(hdc, (int)x0, (int)y0, (int)(x1 - x0), (int)(y1 - y0), color);
+        dg_fill(hdc, (int)x0, (int)y0, (int)(x1 - x0), (int)(y1 - y0), dg_color(color));
         return;
     }
     dg_span(hdc, x, y, width, true, color);
@@ -117,6 +109,6 @@ void dg_box(HDC hdc, int x, int y, int width, int height, int paintflg, short co
     dg_span(hdc, (i64)x + width - 1, y, height, false, color);
 }
 
-void dg_gcls(HDC hdc, short color) { colorfill(hdc, 0, 0, fixedwidth, fixedheight, color); }
+void dg_gcls(HDC hdc, short color) { dg_fill(hdc, 0, 0, fixedwidth, fixedheight, dg_color(color)); }
 
 } // extern "C"

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,6 +71,26 @@ std::vector<std::pair<int, int>> model(int x1, int y1, int x2, int y2) {
             if (e >= dy) x += sx, e -= dy;
             y += sy;
         }
+    return out;
+}
+
+// The circle's 360 segments, each as model() walks it, between the corners
+// at the whole degrees (truncated towards zero), from one pixel left of the
+// rightmost point back to it.
+std::vector<std::vector<std::pair<int, int>>> circlemodel(int cx, int cy, int r) {
+    std::vector<std::vector<std::pair<int, int>>> out;
+    int px = cx + r - 1, py = cy;
+    for (int d = 1; d <= 360; d++) {
+        int x = cx + r - 1, y = cy;
+        if (d < 360) {
+            double a = d * 3.1415926535 / 180.0;
+            x = (int)(cx + r * cos(a));
+            y = (int)(cy + r * sin(a));
+        }
+        out.push_back(model(px, py, x, y));
+        px = x;
+        py = y;
+    }
     return out;
 }
 
@@ -175,6 +197,27 @@ TEST(Lines, CirclePoints) {
     Points q = n.lit();
     EXPECT_TRUE(q.count({89, 100}));
     EXPECT_TRUE(q.count({110, 100}) || q.count({109, 100}));
+}
+
+// Wholly on the surface, and across its edges, at both scales.
+TEST(Lines, CirclesAreTheirSegmentsOnAndOffTheSurface) {
+    const int circles[][3] = {{30, 30, 4}, {30, 30, 25}, {3, 40, 12}, {55, 58, 9}, {30, 30, -7}};
+    for (int b : {0, 1}) {
+        Scale s(b);
+        const int k = b ? 2 : 1, side = 60;
+        for (auto &c : circles) {
+            Surface m(side * k, side * k);
+            dg_circle(m.dc, c[0], c[1], c[2], 15);
+            Points want;
+            for (auto &seg : circlemodel(c[0], c[1], c[2]))
+                for (auto p : seg)
+                    for (int i = 0; i < k * k; i++) {
+                        int x = p.first * k + i % k, y = p.second * k + i / k;
+                        if (x >= 0 && y >= 0 && x < m.w && y < m.h) want.insert({x, y});
+                    }
+            EXPECT_EQ(m.lit(), want) << "bai " << b << ": " << c[0] << "," << c[1] << " r " << c[2];
+        }
+    }
 }
 
 TEST(Copies, PlainOffsetTransparentAndStretched) {
@@ -537,7 +580,10 @@ TEST(Idioms, EveryDoubledPixelTakesTheFastFillWithoutAllocating) {
     dg_xline(bb, 0, 10, 10, 1);
     dg_box(bb, 20, 20, 5, 4, 0, 2);
     for (int i = 0; i < 1000; i++) dg_line(bb, 0, 0, 9, 4, 3);
-    EXPECT_EQ(dgp_testfastfills() - fills, 1 + 10 + 2 * 5 + 2 * 4 + 1000 * 10);
+    long circle = 0; // a fill for every point of every segment, shared corners twice
+    for (auto &seg : circlemodel(100, 100, 30)) circle += (long)seg.size();
+    dg_circle(bb, 100, 100, 30, 5);
+    EXPECT_EQ(dgp_testfastfills() - fills, 1 + 10 + 2 * 5 + 2 * 4 + 1000 * 10 + circle);
     EXPECT_EQ(dgp::slots.size(), slots);
     dg_deleteBB(bb);
 }
