@@ -7,7 +7,7 @@
 #include <cstdio>
 
 EM_JS(void, dg_offerdownload, (const char *name, const unsigned char *data, int n), {
-    const blob = new Blob([HEAPU8.slice(data, data + n)], {type : 'application/octet-stream'});
+    const blob = new Blob([HEAPU8.slice(data, data + n)], {type : "application/octet-stream"});
     const a = document.createElement('a');
     a.href = URL.createObjectURL(blob);
     a.download = UTF8ToString(name);
@@ -18,8 +18,9 @@ EM_JS(void, dg_offerdownload, (const char *name, const unsigned char *data, int 
 });
 
 EM_JS(void, dg_pagename, (char *out, int n), {
-    const file = location.pathname.split('/').pop().replace(/\.html?$/, '') || 'dg';
-    stringToUTF8(decodeURIComponent(file), out, n);
+    let file = decodeURIComponent(location.pathname.split("/").pop());
+    if (file.endsWith(".html")) file = file.slice(0, -5);
+    stringToUTF8(file || "dg", out, n);
 });
 
 namespace dgtools {
