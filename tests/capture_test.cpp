@@ -46,7 +46,7 @@ TEST(Capture, F12SavesTheClientAreaAsPng) {
     dg_box(gvram, 300, 180, 20, 20, 1, 14);
     for (int i = 0; i < 2; i++) {
         hook_press(VK_F12);
-        for (int k = 0; k < 20 && screenshots().size() < (size_t)i + 1; k++) {
+        for (int k = 0; k < 200 && screenshots().size() < (size_t)i + 1; k++) {
             Sleep(10);
             ML();
         }
