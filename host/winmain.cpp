@@ -1,9 +1,13 @@
 // Start-up, the window procedure, the message pump and the one way out.
 #include "host.h"
 
+#include "capture/capture.h"
+
 namespace {
 HWND hwnd; // the program's window, made by dg_open
-}
+// WM_KEYDOWN's lParam: the key was down before (a repeat of a held key).
+constexpr LPARAM keyrepeated = 0x40000000;
+} // namespace
 
 HWND dg_window(void) { return hwnd; }
 
@@ -58,7 +62,11 @@ extern "C" LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
         confirmquit(hWnd);
         return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) confirmquit(hWnd);
+        // Other keys are the tools' (F12, a screenshot), once per press.
+        if (wParam == VK_ESCAPE)
+            confirmquit(hWnd);
+        else if (!(lParam & keyrepeated))
+            dg_toolkey(hWnd, (unsigned)wParam);
         return 0;
     }
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);

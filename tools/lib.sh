@@ -17,12 +17,12 @@ need() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
-    libx11-dev libxi-dev fontconfig fonts-ipafont-mincho)
+    libx11-dev libxi-dev libstb-dev fontconfig fonts-ipafont-mincho)
 display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
-mingw_packages=(cmake make g++-mingw-w64-x86-64-posix)
+mingw_packages=(cmake make g++-mingw-w64-x86-64-posix libstb-dev)
 # The browser build: Debian's Emscripten (node-acorn for its optimiser), the
 # Mincho face cut by fontTools.
-web_packages=(cmake make python3 emscripten node-acorn python3-fonttools fonts-ipafont-mincho)
+web_packages=(cmake make python3 emscripten node-acorn python3-fonttools fonts-ipafont-mincho libstb-dev)
 
 # Whether an X display answers.
 have_display() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }

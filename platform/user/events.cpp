@@ -1,6 +1,7 @@
 // SDL events into the message queue: keys, the close button, exposure and
 // resizing from outside. Events are read whenever the program pumps or polls;
 // the messages they make run only when dispatched.
+#include "capture/capture.h"
 #include "user/keytable.h"
 #include "user/poll.h"
 #include "user/queue.h"
@@ -50,9 +51,13 @@ void pollevents() {
         switch (e.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            if (int vk = vkofscancode(e.key.keysym.scancode))
+            if (int vk = vkofscancode(e.key.keysym.scancode)) {
+                // A tool's key (F12) works while the program polls too.
+                if (e.type == SDL_KEYDOWN && !e.key.repeat && dg_toolkey(w->hwnd, (unsigned)vk))
+                    break;
                 post(w->hwnd, e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, (WPARAM)vk,
                      e.key.repeat ? 0x40000001 : 1);
+            }
             break;
         case SDL_WINDOWEVENT:
             windowevent(w, e.window);

@@ -3,7 +3,7 @@
 // from the web build's tree on 127.0.0.1.
 //   node tests/web/run.mjs BUILD [OUT] [check...]
 //   BUILD: the web build (build/web); OUT: where screenshots go (default BUILD/checks)
-//   checks: demo idle examples loadbmp fullscreen suite (default: all)
+//   checks: demo idle examples loadbmp fullscreen screenshot suite (default: all)
 // Every page starts in a fresh browser tab; keys are held (down, the effect
 // awaited, up), as a person presses them. Prints one line per check and
 // "N passed, N failed"; exit code 1 on any failure.
@@ -298,6 +298,29 @@ async function fullscreen() {
   });
 }
 
+// F12 while the demo waits in getch: the client area offered as a download,
+// demo-YYYYMMDD-HHMMSS.png, a PNG of 640 x 400.
+async function screenshot() {
+  await withPage('demo/demo.html', async page => {
+    await started(page);
+    await settles(page, demoLines);
+    const dir = fs.mkdtempSync(path.join(out, 'downloads-'));
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dir });
+    await hold(page, 'F12');
+    let files = [];
+    for (const end = Date.now() + 10000; Date.now() < end && !files.length; await sleep(100))
+      files = fs.readdirSync(dir).filter(f => /^demo-\d{8}-\d{6}\.png$/.test(f));
+    const png = files.length ? fs.readFileSync(path.join(dir, files[0])) : Buffer.alloc(0);
+    const size = png.length > 24 && png.toString('latin1', 1, 4) === 'PNG' ? `${png.readUInt32BE(16)} x ${png.readUInt32BE(20)}` : 'none';
+    ok(files.length === 1 && size === '640 x 400', `screenshot: F12 offers ${files[0] || 'nothing'} (${size})`,
+      fs.readdirSync(dir));
+    ok(await pageEval(page, 'window.dgExitCode === undefined'), 'screenshot: F12 is no key getch returns');
+    await cdp.detach();
+    fs.rmSync(dir, { recursive: true, force: true });
+  });
+}
+
 // The GoogleTest suite as a page: the tests that need no real desktop.
 // (Quit.MainReturning* runs a child process; the demo's page shows the same.)
 const suiteFilter = 'Palette*:Startup*:Screen*:Pixels*:Lines*:Copies*:BackBuffer*:Idioms*:Bitmaps*:' +
@@ -312,7 +335,7 @@ async function suite() {
   });
 }
 
-const checks = { demo, idle, examples, loadbmp, fullscreen, suite };
+const checks = { demo, idle, examples, loadbmp, fullscreen, screenshot, suite };
 try {
   for (const name of only.length ? only : Object.keys(checks)) {
     if (!checks[name]) { ok(false, `no check named ${name}`); continue; }
