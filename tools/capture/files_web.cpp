@@ -6,9 +6,11 @@
 
 #include <cstdio>
 
+// (Scripts, which clang-format would take for C++.)
+// clang-format off
 EM_JS(void, dg_offerdownload, (const char *name, const unsigned char *data, int n), {
     const blob = new Blob([HEAPU8.slice(data, data + n)], {type : "application/octet-stream"});
-    const a = document.createElement('a');
+    const a = document.createElement("a");
     a.href = URL.createObjectURL(blob);
     a.download = UTF8ToString(name);
     document.body.appendChild(a);
@@ -22,6 +24,8 @@ EM_JS(void, dg_pagename, (char *out, int n), {
     if (file.endsWith(".html")) file = file.slice(0, -5);
     stringToUTF8(file || "dg", out, n);
 });
+
+// clang-format on
 
 namespace dgtools {
 
