@@ -2,7 +2,7 @@
 // printf reads the same format otherwise (%ld takes a 64-bit long on Linux,
 // %I64X is flags and a width to it).
 //
-// A specification is %[-][#][0][width][.precision][size]type, the flags in
+// A conversion is %[-][#][0][width][.precision][size]type, the flags in
 // that order. Sizes: l and I32 are 32 bits (the LONG of Win32), I64 64 bits,
 // I a pointer's size, none (and h, which only makes c, s, C and S single
 // bytes) 32 bits. Types: c, d, i, u, x, X, s, p (a pointer in upper-case
@@ -43,7 +43,7 @@ struct Out {
 
 enum Size { none, half, lng, i32, i64, iptr, wide };
 
-struct Spec {
+struct Field {
     bool left = false, prefix = false, zero = false;
     size_t width = 0, precision = 0;
     Size size = none;
@@ -57,17 +57,17 @@ size_t field(const char *&f) {
 }
 
 // A width held to the room left, so that what it pads still shows.
-size_t width(const Out &o, const Spec &sp) { return sp.width < o.room() ? sp.width : o.room(); }
+size_t width(const Out &o, const Field &sp) { return sp.width < o.room() ? sp.width : o.room(); }
 
 // Pads to the width on the side the flags say, around `body` of n bytes.
-void padded(Out &o, const Spec &sp, const char *body, size_t n) {
+void padded(Out &o, const Field &sp, const char *body, size_t n) {
     const size_t w = width(o, sp), pad = w > n ? w - n : 0;
     if (!sp.left) o.fill(' ', pad);
     for (size_t i = 0; i < n; i++) o.put(body[i]);
     if (sp.left) o.fill(' ', pad);
 }
 
-void number(Out &o, const Spec &sp, bool negative, uint64_t v, int base, bool upper) {
+void number(Out &o, const Field &sp, bool negative, uint64_t v, int base, bool upper) {
     const char *digitset = upper ? "0123456789ABCDEF" : "0123456789abcdef";
     char digits[24];
     size_t nd = 0;
@@ -110,7 +110,7 @@ void integer(va_list &ap, Size size, bool sign, bool &negative, uint64_t &v) {
     if (negative) v = 0 - (uint64_t)s;
 }
 
-// Formats into o; a refused specification ends the output.
+// Formats into o; a refused conversion ends the output.
 void format(Out &o, const char *f, va_list &ap) {
     while (*f && o.n < wsprintfmax - 1) {
         if (*f != '%') {
@@ -122,7 +122,7 @@ void format(Out &o, const char *f, va_list &ap) {
             o.put(*f++);
             continue;
         }
-        Spec sp;
+        Field sp;
         if (*f == '-') sp.left = true, f++;
         if (*f == '#') sp.prefix = true, f++;
         if (*f == '0') sp.zero = true, f++;
