@@ -32,8 +32,8 @@ nonascii=$(cd "$root" && LC_ALL=C grep -l -P '[^\x09\x0A\x20-\x7E]' include/*.h)
 [ -z "$nonascii" ] && ok "dg's headers are ASCII" || bad "not ASCII, so not the same in a CP932 source: $nonascii"
 
 # The folder, as a user has it (its earlier build output kept, so a second run
-# builds only what changed).
-game=$out/oldgame
+# builds only what changed), with a space in its path as folders have.
+game="$out/old game"
 mkdir -p "$game"
 cp -a "$root/tests/data/oldgame/." "$game/"
 
