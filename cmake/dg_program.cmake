@@ -106,6 +106,62 @@ function(dg_add_program name)
   endif()
 endfunction()
 
+# dg_check_program(PROGRAM): PROGRAM-check, the program of dg_add_program
+# PROGRAM built again with the check entry (dg::check) in place of the
+# window's: it runs a check script headless (tools/check/runner.cpp). Only
+# where the checks run: natively on Linux.
+function(dg_check_program program)
+  if(TARGET ${program}-check OR WIN32 OR EMSCRIPTEN OR NOT TARGET dg::check)
+    return()
+  endif()
+  get_target_property(dir ${program} SOURCE_DIR)
+  get_target_property(sources ${program} SOURCES)
+  set(paths "")
+  foreach(src ${sources})
+    get_filename_component(path "${src}" ABSOLUTE BASE_DIR "${dir}")
+    list(APPEND paths "${path}")
+  endforeach()
+  add_executable(${program}-check ${paths})
+  target_link_libraries(${program}-check PRIVATE dg::check)
+  foreach(property COMPILE_OPTIONS COMPILE_DEFINITIONS INCLUDE_DIRECTORIES COMPILE_FEATURES
+                   C_STANDARD CXX_STANDARD)
+    get_target_property(value ${program} ${property})
+    if(value)
+      set_property(TARGET ${program}-check PROPERTY ${property} "${value}")
+    endif()
+  endforeach()
+  target_link_libraries(${program}-check PRIVATE $<$<NOT:$<LINK_LANGUAGE:CXX>>:stdc++;m>)
+endfunction()
+
+# dg_add_check(NAME SCRIPT FILE [PROGRAM TARGET] [WORKING_DIRECTORY DIR]): a
+# test NAME that runs the check script FILE against the program TARGET
+# (dg_add_program; NAME when not given) in DIR (default: the program's source
+# folder), comparing its frames with the goldens in golden/ beside FILE; what
+# differs is written to the build folder's check/. Natively on Linux;
+# elsewhere none.
+function(dg_add_check name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SCRIPT;PROGRAM;WORKING_DIRECTORY" "")
+  if(NOT arg_SCRIPT)
+    message(FATAL_ERROR "dg_add_check(${name}): SCRIPT FILE is needed")
+  endif()
+  set(program ${name})
+  if(arg_PROGRAM)
+    set(program ${arg_PROGRAM})
+  endif()
+  if(WIN32 OR EMSCRIPTEN OR NOT TARGET dg::check)
+    return()
+  endif()
+  dg_check_program(${program})
+  get_filename_component(script "${arg_SCRIPT}" ABSOLUTE)
+  get_target_property(dir ${program} SOURCE_DIR)
+  if(arg_WORKING_DIRECTORY)
+    set(dir "${arg_WORKING_DIRECTORY}")
+  endif()
+  add_test(NAME ${name} COMMAND ${program}-check --out "${CMAKE_CURRENT_BINARY_DIR}/check" "${script}"
+           WORKING_DIRECTORY "${dir}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
 # dg_cp932(TARGET): where the compiler cannot compile string literals to code
 # page 932 itself (anything but GCC), the target's C and C++ sources are
 # compiled from copies whose plain literals cp932.py rewrote in CP932 (the

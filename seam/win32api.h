@@ -135,6 +135,8 @@ typedef struct _devicemodeA {
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
 #define VK_F1 0x70
+#define VK_F8 0x77
+#define VK_F9 0x78
 #define VK_F12 0x7B
 #define VK_LSHIFT 0xA0
 #define VK_RSHIFT 0xA1

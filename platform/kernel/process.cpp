@@ -2,6 +2,7 @@
 #include "user/poll.h"
 #include "user/present.h"
 #include "user/window.h"
+#include "toolhook.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -17,7 +18,9 @@ extern "C" {
 void WINAPI Sleep(DWORD ms) {
     // A pause is a moment the program shows what it drew.
     dgp::polled();
-    dgp::pausefor(ms);
+    if (dgp::watch) dgp::step(dgp::Step::pause, ms > dgp::pollstep ? ms : dgp::pollstep);
+    // A check run's pauses take none of the machine's time.
+    if (!dgp::driven()) dgp::pausefor(ms);
 }
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR name) { return name ? nullptr : self; }
@@ -27,10 +30,11 @@ HANDLE WINAPI GetCurrentProcess(void) { return thisprocess; }
 BOOL WINAPI TerminateProcess(HANDLE process, UINT code) {
     if (process != thisprocess) return FALSE;
     dgp::present(dgp::mainwindow());
+    if (dgp::watch) dgp::watch->ended((int)code);
     std::fflush(nullptr);
     _exit((int)code);
 }
 
-DWORD WINAPI GetTickCount(void) { return (DWORD)SDL_GetTicks64(); }
+DWORD WINAPI GetTickCount(void) { return (DWORD)(dgp::driven() ? dgp::owntime : SDL_GetTicks64()); }
 
 } // extern "C"

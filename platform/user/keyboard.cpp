@@ -6,6 +6,7 @@
 // message queue but never dispatches them.
 #include "user/keyboard.h"
 #include "testhook.h"
+#include "toolhook.h"
 #include "user/poll.h"
 #include "user/window.h"
 
@@ -26,6 +27,21 @@ bool focuseddown(SDL_Window *win, const dgp::Key &key) {
     for (SDL_Scancode sc : key.sc)
         if (sc != SDL_SCANCODE_UNKNOWN && state && (int)sc < n && state[sc]) return true;
     return false;
+}
+
+// The key as the program would find it now.
+bool keystate(int vk) {
+    dgp::Window *w = dgp::mainwindow();
+    SDL_Window *sdl = w ? w->sdl : nullptr;
+    if (dgp::pollkeys() && sdl) {
+        bool changed = false;
+        global = dgp::readglobalkeys(sdl, changed);
+        if (changed) dgp::eventcount++;
+    }
+    if (unsigned char f = forced[vk].load(std::memory_order_relaxed)) return f == 1;
+    const dgp::Key *key = dgp::keybyvk(vk);
+    if (!key || !sdl) return false;
+    return global ? dgp::globalkeydown(*key) == 1 : focuseddown(sdl, *key);
 }
 
 } // namespace
@@ -49,19 +65,10 @@ void dgp_testpress(int vk, int down) {
 }
 
 SHORT WINAPI GetAsyncKeyState(int vk) {
+    if (dgp::watch) dgp::step(dgp::Step::keypoll, dgp::pollstep);
     if (vk < 0 || vk >= 256) return 0;
-    dgp::Window *w = dgp::mainwindow();
-    SDL_Window *sdl = w ? w->sdl : nullptr;
-    if (dgp::pollkeys() && sdl) {
-        bool changed = false;
-        global = dgp::readglobalkeys(sdl, changed);
-        if (changed) dgp::eventcount++;
-    }
-    if (unsigned char f = forced[vk].load(std::memory_order_relaxed))
-        return f == 1 ? (SHORT)0x8000 : 0;
-    const dgp::Key *key = dgp::keybyvk(vk);
-    if (!key || !sdl) return 0;
-    const bool down = global ? dgp::globalkeydown(*key) == 1 : focuseddown(sdl, *key);
+    bool down = !dgp::driven() && keystate(vk);
+    if (dgp::watch) down = dgp::watch->keypoll(vk, down);
     return down ? (SHORT)0x8000 : 0;
 }
 

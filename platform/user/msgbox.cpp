@@ -4,6 +4,7 @@
 
 #include "kernel/cp932.h"
 #include "testhook.h"
+#include "toolhook.h"
 
 static dgp_msgboxhook hook;
 
@@ -16,8 +17,12 @@ int WINAPI MessageBoxA(HWND hwnd, LPCSTR text, LPCSTR caption, UINT type) {
     dgp::present(w ? w : dgp::mainwindow());
     const char *t = text ? text : "";
     const char *c = caption ? caption : "Error";
-    if (hook) return hook(t, c, type);
-    return dgp::showbox(w, dgp::utf8(c).c_str(), dgp::utf8(t).c_str(), type);
+    if (dgp::watch)
+        if (int id = dgp::watch->box(t, c, type)) return id;
+    const int id =
+        hook ? hook(t, c, type) : dgp::showbox(w, dgp::utf8(c).c_str(), dgp::utf8(t).c_str(), type);
+    if (dgp::watch) dgp::watch->answered(id);
+    return id;
 }
 
 } // extern "C"

@@ -3,6 +3,7 @@
 #include "user/present.h"
 #include "user/poll.h"
 #include "user/window.h"
+#include "toolhook.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +26,7 @@ constexpr int maxwritesperclock = 64;
 // presents about presentinterval apart and costs a fraction of the precise
 // one.
 uint64_t now() {
+    if (driven()) return owntime * 1000000u;
 #if defined(CLOCK_MONOTONIC_COARSE)
     timespec t;
     if (clock_gettime(CLOCK_MONOTONIC_COARSE, &t) == 0)
@@ -38,6 +40,8 @@ uint64_t now() {
 void present(Window *w) {
     if (!w || !w->sdl || !w->presenter.dirty) return;
     w->presenter.dirty = false;
+    // A check run shows nothing: its frames are read from the pixels.
+    if (driven()) return;
     w->presenter.shown = now();
     SDL_Surface *s = SDL_GetWindowSurface(w->sdl);
     if (!s) return;

@@ -3,6 +3,7 @@
 #include "user/queue.h"
 #include "user/poll.h"
 #include "user/window.h"
+#include "toolhook.h"
 
 #include <deque>
 
@@ -41,7 +42,11 @@ BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remov
     for (auto it = queue.begin(); it != queue.end(); ++it) {
         if (!matches(*it, hwnd, first, last)) continue;
         if (msg) *msg = *it;
-        if (remove & PM_REMOVE) queue.erase(it);
+        if (remove & PM_REMOVE) {
+            if (watch && (it->message == WM_KEYDOWN || it->message == WM_KEYUP))
+                watch->keymessage((int)it->wParam, it->message == WM_KEYDOWN);
+            queue.erase(it);
+        }
         return TRUE;
     }
     // Paint and quit come when nothing else waits, as on Windows.
@@ -56,6 +61,9 @@ BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remov
         if (remove & PM_REMOVE) quitposted = false;
         return TRUE;
     }
+    // Only a look that finds nothing is a step of the program: the messages a
+    // desktop adds (painting, resizing) do not move its own time.
+    if (watch) step(Step::messagepoll, pollstep);
     return FALSE;
 }
 

@@ -45,17 +45,29 @@ std::string freshname(const std::string &program, std::time_t t, const char *ext
     return name;
 }
 
-bool screenshot(HWND hwnd) {
-    int w, h;
-    const std::vector<unsigned char> rgb = clientpixels(hwnd, w, h);
-    if (rgb.empty()) return false;
+std::vector<unsigned char> encodepng(const std::vector<unsigned char> &rgb, int w, int h) {
     std::vector<unsigned char> png;
     const auto append = [](void *to, void *data, int n) {
         auto *out = static_cast<std::vector<unsigned char> *>(to);
         out->insert(out->end(), (unsigned char *)data, (unsigned char *)data + n);
     };
-    if (!stbi_write_png_to_func(append, &png, w, h, 3, rgb.data(), w * 3)) return false;
-    return savefile(freshname(programname(), std::time(nullptr), "png"), png);
+    if (rgb.size() != (size_t)w * h * 3 ||
+        !stbi_write_png_to_func(append, &png, w, h, 3, rgb.data(), w * 3))
+        png.clear();
+    return png;
+}
+
+bool screenshotas(HWND hwnd, const std::string &name, const std::string &golden) {
+    int w = 0, h = 0;
+    const std::vector<unsigned char> rgb = clientpixels(hwnd, w, h);
+    const std::vector<unsigned char> png = encodepng(rgb, w, h);
+    if (png.empty()) return false;
+    const bool saved = savefile(name, png);
+    return (golden.empty() || savefile(golden, png)) && saved;
+}
+
+bool screenshot(HWND hwnd) {
+    return screenshotas(hwnd, freshname(programname(), std::time(nullptr), "png"), "");
 }
 
 } // namespace dgtools
