@@ -10,6 +10,9 @@
 #   ./build.sh bench   benchmarks, side by side with the peer where it is installed
 #   ./build.sh run DIR build every C and C++ source in DIR as one program and run it
 #                      there (tools/dg run DIR: the dg command, from the source tree)
+#   ./build.sh check SCRIPT [--update]
+#                      build the program of SCRIPT's folder and run it headless through
+#                      the script, comparing its frames with golden/ (tools/dg check)
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -163,5 +166,6 @@ web) web ;;
 bench) bench ;;
 package) package ;;
 run) shift; exec tools/dg run "$@" ;;
-*) sed -n '2,13p' "$0"; exit 2 ;;
+check) shift; exec tools/dg check "$@" ;;
+*) sed -n '2,16p' "$0"; exit 2 ;;
 esac

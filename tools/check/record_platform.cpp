@@ -48,9 +48,9 @@ void saw(int vk, bool down) {
 
 void write() {
     const std::string name = freshname(programname(), std::time(nullptr), "txt");
-    std::string text = "# Keys " + programname() +
-                       " saw from its start, recorded with F8; replay with dg check " + name +
-                       "\n" + rec.log;
+    const std::string text = "# The keys " + programname() +
+                             " saw from its start, recorded with F8. Replay: dg check " + name +
+                             "\n" + rec.log;
     savefile(name, std::vector<unsigned char>(text.begin(), text.end()));
 }
 
