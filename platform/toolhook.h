@@ -34,6 +34,9 @@ struct Watch {
     void (*answered)(int id);
     // The program ends with this exit code.
     void (*ended)(int code);
+    // The program polled or paused and its window shows what it drew: a
+    // frame as the viewer sees it between the program's own frames.
+    void (*presented)();
 };
 extern const Watch *watch;
 

@@ -17,7 +17,7 @@ need() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 native_packages=(cmake make g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
-    libx11-dev libxi-dev libstb-dev fontconfig fonts-ipafont-mincho)
+    libx11-dev libxi-dev libstb-dev libcgif-dev fontconfig fonts-ipafont-mincho)
 display_packages=(xvfb xauth x11-utils xdotool xfonts-base imagemagick)
 mingw_packages=(cmake make g++-mingw-w64-x86-64-posix libstb-dev)
 # The browser build: Debian's Emscripten (node-acorn for its optimiser), the

@@ -87,6 +87,7 @@ void polled() {
     Presenter &p = w->presenter;
     if (!p.dirty && now() - p.shown >= refreshinterval) p.dirty = true;
     present(w);
+    if (watch && watch->presented) watch->presented();
 }
 
 } // namespace dgp

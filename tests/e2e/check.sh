@@ -72,7 +72,7 @@ check keys $'tap q\nend\nwait 5' --golden "$out/g"
 expect 0 "0 passed, 0 failed" "a tap the program ends on"
 
 # F8 records a live session in a window; its two F12 screenshots are the
-# goldens that its replay must give again.
+# goldens that its replay must give again. F9 records it as a GIF meanwhile.
 live=$out/live
 mkdir -p "$live"
 (cd "$live" && exec env SDL_VIDEODRIVER=x11 "$examples/keys") &
@@ -88,12 +88,14 @@ xdotool windowfocus --sync "$win" 2>/dev/null
 sleep 0.5
 hold() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.3; }
 hold F8
+hold F9
 hold a
 hold Up
 hold F12
 hold 7
 hold space
 hold F12
+hold F9
 hold F8
 hold q
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
@@ -109,6 +111,14 @@ else
     rc=$?
     expect 0 "2 passed, 0 failed" "the recording replays to its own screenshots"
     [ "$(ls "$live"/keys-*.png | wc -l)" -eq 2 ] || bad "F12 while recording did not save its screenshots"
+fi
+# F9 around the same keys: a GIF of at least the four pictures the keys made.
+gif=$(ls "$live"/keys-*.gif 2>/dev/null | head -n 1)
+if [ -z "$gif" ]; then
+    bad "F9 wrote no GIF"
+else
+    n=$(identify "$gif" | wc -l)
+    [ "$n" -ge 5 ] && say "ok: F9 recorded $n frames" || bad "the GIF has $n frames"
 fi
 [ $fail -eq 0 ] && echo "all checks of the check builds passed"
 exit $fail

@@ -7,6 +7,7 @@
 #include "check/record.h"
 
 #include "capture/capture.h"
+#include "capture/gif.h"
 #include "capture/screenshot.h"
 #include "check/script.h"
 #include "toolhook.h"
@@ -82,12 +83,13 @@ int box(const char *, const char *, unsigned) { return 0; }
 void answered(int id) { logstep(std::string("answer ") + answerword(id)); }
 
 void ended(int) {
+    gifend();
     if (!rec.on) return;
     logstep("end");
     write();
 }
 
-const dgp::Watch recorder{false, stepped, keypoll, keymessage, box, answered, ended};
+const dgp::Watch recorder{false, stepped, keypoll, keymessage, box, answered, ended, gifframe};
 
 // Watching starts with the program, so a recording replays from its start.
 struct Install {

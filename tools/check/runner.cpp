@@ -311,7 +311,7 @@ void ended(int code) {
     finish();
 }
 
-const dgp::Watch check{true, stepped, keypoll, keymessage, box, answered, ended};
+const dgp::Watch check{true, stepped, keypoll, keymessage, box, answered, ended, nullptr};
 
 // A program that computes without a step (no poll, pause or message) never
 // moves its own clock: the machine's clock catches that.
