@@ -87,6 +87,13 @@ else
     ok "dg run, again: nothing built again"
 fi
 
+# dg check: the folder's script, headless, against its golden.
+if "$dg" check "$game/checks.txt" >"$out/check.log" 2>&1 && grep -qx "1 passed, 0 failed" "$out/check.log"; then
+    ok "dg check: $(tail -n 1 "$out/check.log")"
+else
+    bad "dg check: $(tail -n 5 "$out/check.log")"
+fi
+
 # dg exe: the zip holds the program and its bitmaps at their places; unpacked,
 # it runs under Wine.
 if "$dg" exe "$game" >"$out/exe.log" 2>&1; then
