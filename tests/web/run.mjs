@@ -316,6 +316,16 @@ async function screenshot() {
     ok(files.length === 1 && size === '640 x 400', `screenshot: F12 offers ${files[0] || 'nothing'} (${size})`,
       fs.readdirSync(dir));
     ok(await pageEval(page, 'window.dgExitCode === undefined'), 'screenshot: F12 is no key getch returns');
+    // F8, F12, F8: the keys recorded as a check script with that frame.
+    await hold(page, 'F8');
+    await hold(page, 'F12');
+    await hold(page, 'F8');
+    let scripts = [];
+    for (const end = Date.now() + 10000; Date.now() < end && !scripts.length; await sleep(100))
+      scripts = fs.readdirSync(dir).filter(f => /^demo-\d{8}-\d{6}(-\d+)?\.txt$/.test(f));
+    const text = scripts.length ? fs.readFileSync(path.join(dir, scripts[0]), 'utf8') : '';
+    ok(/^frame demo-\d{8}-\d{6}(-\d+)?$/m.test(text), `screenshot: F8, F12, F8 offer ${scripts[0] || 'no script'} with its frame`,
+      [fs.readdirSync(dir).join(' '), ...text.split('\n').slice(0, 6)]);
     await cdp.detach();
     fs.rmSync(dir, { recursive: true, force: true });
   });
