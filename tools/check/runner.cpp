@@ -61,8 +61,9 @@ struct Options {
 
 std::vector<Line> steps;
 std::atomic<size_t> current{0}; // the step under way (read by the watchdog)
-uint64_t began;                 // the program's time when it began
-bool begun;
+// The program's time when the step under way began: when the one before it
+// ended, the first at the program's start, as F8 counts them.
+uint64_t began;
 int answer;              // for the next message box; 0 none
 bool down[256];          // the keys as the script holds them
 bool tapseen;            // the tapped key was read
@@ -211,11 +212,6 @@ void run(At at) {
     }
     while (current < steps.size()) {
         const Line &s = steps[current];
-        if (!begun) {
-            begun = true;
-            began = dgp::owntime;
-            tapseen = tapdown = false;
-        }
         switch (s.op) {
         case Op::wait:
             if (dgp::owntime - began < s.ms) return;
@@ -256,7 +252,8 @@ void run(At at) {
             return;
         }
         current++;
-        begun = false;
+        began = dgp::owntime;
+        tapseen = tapdown = false;
     }
     finish();
 }
