@@ -22,7 +22,8 @@ if(WIN32)
 endif()
 
 if(EMSCRIPTEN)
-  install(FILES platform/web/web.js platform/web/shell.html ${PROJECT_BINARY_DIR}/web/mincho.ttf
+  install(FILES platform/web/web.js platform/web/shell.html platform/web/asyncify-add.txt
+                platform/web/asyncify-remove.txt ${PROJECT_BINARY_DIR}/web/mincho.ttf
                 ${PROJECT_BINARY_DIR}/web/IPA_Font_License.txt
           DESTINATION ${CMAKE_INSTALL_DATADIR}/dg)
   # The toolchain a project builds its pages with, the same as dg's.

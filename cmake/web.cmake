@@ -12,6 +12,8 @@
 #                       the IPA Font License beside it
 
 set(dg_web_port_flags -sUSE_SDL=2 -sUSE_FREETYPE=1)
+# The functions of web.js that wait (Asyncify).
+set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog)
 set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
 set(dg_web_out ${PROJECT_BINARY_DIR}/web)
 set(dg_web_sharedir ${CMAKE_INSTALL_DATADIR}/dg)
@@ -55,13 +57,22 @@ function(dg_web_link target)
   add_dependencies(dg_core dg_web_mincho)
   set(js $<BUILD_INTERFACE:${dg_web_dir}/web.js>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/web.js>)
   set(shell $<BUILD_INTERFACE:${dg_web_dir}/shell.html>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/shell.html>)
+  set(add $<BUILD_INTERFACE:${dg_web_dir}/asyncify-add.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-add.txt>)
+  set(remove $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-remove.txt>)
   set(font $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/mincho.ttf>)
   target_link_options(${target} ${scope}
     ${dg_web_port_flags}
     # The runtime's loops (getch, wait, message boxes) wait through Asyncify;
     # deep call chains wait too (a test's), hence the larger stack for it.
+    # Only the functions that can reach a wait by direct calls are made ready
+    # to be suspended, and those of asyncify-add.txt, which reach one
+    # through a function pointer (the window procedure); those of
+    # asyncify-remove.txt never wait here (SDL's, with its Asyncify hint off).
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
-    "-sASYNCIFY_IMPORTS=[dg_wait_input,dg_yield,dg_ask_dialog]"
+    "-sASYNCIFY_IMPORTS=[${dg_web_waits}]"
+    -sASYNCIFY_IGNORE_INDIRECT=1 -mbulk-memory
+    "-sASYNCIFY_ADD=@${add}"
+    "-sASYNCIFY_REMOVE=@${remove}"
     -sALLOW_MEMORY_GROWTH=1
     # The exit code reaches the page (Module.onExit) only with the runtime ended.
     -sEXIT_RUNTIME=1
@@ -73,9 +84,11 @@ function(dg_web_link target)
   if(scope STREQUAL "INTERFACE")
     set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS
       $<BUILD_INTERFACE:${dg_web_dir}/web.js> $<BUILD_INTERFACE:${dg_web_dir}/shell.html>
-      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>)
+      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>
+      $<BUILD_INTERFACE:${dg_web_dir}/asyncify-add.txt> $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>)
   else()
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf)
+      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf
+      ${dg_web_dir}/asyncify-add.txt ${dg_web_dir}/asyncify-remove.txt)
   endif()
 endfunction()
