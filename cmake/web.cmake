@@ -1,8 +1,9 @@
 # The browser build (Emscripten, cmake/emscripten.cmake): platform/ over
 # Emscripten's SDL2 and FreeType ports, every program a page.
 #
-#   dg_web_port_flags   compile options of the files that include SDL or FreeType
+#   dg_web_port_flags   compile options of the files that include SDL
 #                       (without -sUSE_SDL=2 <SDL.h> is Emscripten's SDL 1.2)
+#   dg_freetype         FreeType, from the port's sources (web_freetype.cmake)
 #   dg_web_link(TARGET [SCOPE])
 #                       what every program links (INTERFACE for dg::dg): the ports, Asyncify, the page
 #                       around the canvas (platform/web/shell.html), the waits and
@@ -11,12 +12,13 @@
 #                       (platform/web/mincho.py), in the build tree's web/ with
 #                       the IPA Font License beside it
 
-set(dg_web_port_flags -sUSE_SDL=2 -sUSE_FREETYPE=1)
+set(dg_web_port_flags -sUSE_SDL=2)
 # The functions of web.js that wait (Asyncify).
 set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog)
 set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
 set(dg_web_out ${PROJECT_BINARY_DIR}/web)
 set(dg_web_sharedir ${CMAKE_INSTALL_DATADIR}/dg)
+include(${CMAKE_CURRENT_LIST_DIR}/web_freetype.cmake)
 
 # IPA Mincho from Debian's fonts-ipafont-mincho, cut by fontTools
 # (python3-fonttools): a Python that has it, Debian's own first.
