@@ -4,6 +4,7 @@
 #   dg_web_port_flags   compile options of the files that include SDL
 #                       (without -sUSE_SDL=2 <SDL.h> is Emscripten's SDL 1.2)
 #   dg_freetype         FreeType, from the port's sources (web_freetype.cmake)
+#   dg_sdl2             SDL2, from the port's sources (web_sdl.cmake)
 #   dg_web_link(TARGET [SCOPE])
 #                       what every program links (INTERFACE for dg::dg): the ports, Asyncify, the page
 #                       around the canvas (platform/web/shell.html), the waits and
@@ -19,6 +20,7 @@ set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
 set(dg_web_out ${PROJECT_BINARY_DIR}/web)
 set(dg_web_sharedir ${CMAKE_INSTALL_DATADIR}/dg)
 include(${CMAKE_CURRENT_LIST_DIR}/web_freetype.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/web_sdl.cmake)
 
 # IPA Mincho from Debian's fonts-ipafont-mincho, cut by fontTools
 # (python3-fonttools): a Python that has it, Debian's own first.
@@ -63,7 +65,6 @@ function(dg_web_link target)
   set(remove $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-remove.txt>)
   set(font $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/mincho.ttf>)
   target_link_options(${target} ${scope}
-    ${dg_web_port_flags}
     # The runtime's loops (getch, wait, message boxes) wait through Asyncify;
     # deep call chains wait too (a test's), hence the larger stack for it.
     # Only the functions that can reach a wait by direct calls are made ready
