@@ -63,10 +63,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # (CMake reads a toolchain file more than once: add the flag once; emcc takes
 # only one --em-config and would read a second one's file as a source.)
-# The pixel loops compile to WebAssembly's SIMD, and fills and copies to its
-# memory.fill and memory.copy (every browser of the last few years has both).
 foreach(lang C CXX)
   if(NOT CMAKE_${lang}_FLAGS_INIT MATCHES "--em-config")
-    string(APPEND CMAKE_${lang}_FLAGS_INIT " --em-config ${DG_EM_CONFIG} -msimd128 -mbulk-memory")
+    string(APPEND CMAKE_${lang}_FLAGS_INIT " --em-config ${DG_EM_CONFIG}")
   endif()
 endforeach()

@@ -14,6 +14,11 @@
 #                       the IPA Font License beside it
 
 set(dg_web_port_flags -sUSE_SDL=2)
+# dg's pixel loops compile to WebAssembly's SIMD, and its fills and copies to
+# memory.fill and memory.copy (every browser of the last few years has both):
+# dg_core (CMakeLists.txt) and everything made after this.
+set(dg_web_code_flags -msimd128 -mbulk-memory)
+add_compile_options(${dg_web_code_flags})
 # The functions of web.js that wait (Asyncify).
 set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog)
 set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
