@@ -22,7 +22,8 @@ if(WIN32)
 endif()
 
 if(EMSCRIPTEN)
-  install(FILES platform/web/web.js platform/web/shell.html ${PROJECT_BINARY_DIR}/web/mincho.ttf
+  install(FILES platform/web/web.js platform/web/shell.html platform/web/asyncify-add.txt
+                platform/web/asyncify-remove.txt ${PROJECT_BINARY_DIR}/web/mincho.ttf
                 ${PROJECT_BINARY_DIR}/web/IPA_Font_License.txt
           DESTINATION ${CMAKE_INSTALL_DATADIR}/dg)
   # The toolchain a project builds its pages with, the same as dg's.
@@ -58,7 +59,7 @@ if(WIN32)
   set(DG_PC_LIBS "\${libdir}/dg_manifest.o -ldg_core -luser32 -lgdi32 -lmsimg32 -lkernel32 -lstdc++ -Wl,-u,WinMain -mwindows -static")
 elseif(EMSCRIPTEN)
   set(DG_PC_REQUIRES "")
-  set(DG_PC_LIBS "-ldg_entry -ldg_core")
+  set(DG_PC_LIBS "-ldg_entry -ldg_core -ldg_freetype -ldg_sdl2")
 else()
   set(DG_PC_REQUIRES "sdl2 freetype2 fontconfig cgif")
   if(X11_FOUND)

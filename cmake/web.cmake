@@ -1,8 +1,10 @@
 # The browser build (Emscripten, cmake/emscripten.cmake): platform/ over
 # Emscripten's SDL2 and FreeType ports, every program a page.
 #
-#   dg_web_port_flags   compile options of the files that include SDL or FreeType
+#   dg_web_port_flags   compile options of the files that include SDL
 #                       (without -sUSE_SDL=2 <SDL.h> is Emscripten's SDL 1.2)
+#   dg_freetype         FreeType, from the port's sources (web_freetype.cmake)
+#   dg_sdl2             SDL2, from the port's sources (web_sdl.cmake)
 #   dg_web_link(TARGET [SCOPE])
 #                       what every program links (INTERFACE for dg::dg): the ports, Asyncify, the page
 #                       around the canvas (platform/web/shell.html), the waits and
@@ -11,10 +13,19 @@
 #                       (platform/web/mincho.py), in the build tree's web/ with
 #                       the IPA Font License beside it
 
-set(dg_web_port_flags -sUSE_SDL=2 -sUSE_FREETYPE=1)
+set(dg_web_port_flags -sUSE_SDL=2)
+# dg's pixel loops compile to WebAssembly's SIMD, and its fills and copies to
+# memory.fill and memory.copy (every browser of the last few years has both):
+# dg_core (CMakeLists.txt) and everything made after this.
+set(dg_web_code_flags -msimd128 -mbulk-memory)
+add_compile_options(${dg_web_code_flags})
+# The functions of web.js that wait (Asyncify).
+set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog)
 set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
 set(dg_web_out ${PROJECT_BINARY_DIR}/web)
 set(dg_web_sharedir ${CMAKE_INSTALL_DATADIR}/dg)
+include(${CMAKE_CURRENT_LIST_DIR}/web_freetype.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/web_sdl.cmake)
 
 # IPA Mincho from Debian's fonts-ipafont-mincho, cut by fontTools
 # (python3-fonttools): a Python that has it, Debian's own first.
@@ -55,13 +66,21 @@ function(dg_web_link target)
   add_dependencies(dg_core dg_web_mincho)
   set(js $<BUILD_INTERFACE:${dg_web_dir}/web.js>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/web.js>)
   set(shell $<BUILD_INTERFACE:${dg_web_dir}/shell.html>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/shell.html>)
+  set(add $<BUILD_INTERFACE:${dg_web_dir}/asyncify-add.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-add.txt>)
+  set(remove $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-remove.txt>)
   set(font $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/mincho.ttf>)
   target_link_options(${target} ${scope}
-    ${dg_web_port_flags}
     # The runtime's loops (getch, wait, message boxes) wait through Asyncify;
     # deep call chains wait too (a test's), hence the larger stack for it.
+    # Only the functions that can reach a wait by direct calls are made ready
+    # to be suspended, and those of asyncify-add.txt, which reach one
+    # through a function pointer (the window procedure); those of
+    # asyncify-remove.txt never wait here (SDL's, with its Asyncify hint off).
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
-    "-sASYNCIFY_IMPORTS=[dg_wait_input,dg_yield,dg_ask_dialog]"
+    "-sASYNCIFY_IMPORTS=[${dg_web_waits}]"
+    -sASYNCIFY_IGNORE_INDIRECT=1 -mbulk-memory
+    "-sASYNCIFY_ADD=@${add}"
+    "-sASYNCIFY_REMOVE=@${remove}"
     -sALLOW_MEMORY_GROWTH=1
     # The exit code reaches the page (Module.onExit) only with the runtime ended.
     -sEXIT_RUNTIME=1
@@ -73,9 +92,11 @@ function(dg_web_link target)
   if(scope STREQUAL "INTERFACE")
     set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS
       $<BUILD_INTERFACE:${dg_web_dir}/web.js> $<BUILD_INTERFACE:${dg_web_dir}/shell.html>
-      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>)
+      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>
+      $<BUILD_INTERFACE:${dg_web_dir}/asyncify-add.txt> $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>)
   else()
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf)
+      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf
+      ${dg_web_dir}/asyncify-add.txt ${dg_web_dir}/asyncify-remove.txt)
   endif()
 endfunction()

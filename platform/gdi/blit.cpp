@@ -290,6 +290,12 @@ bool copy(HDC dst, i64 x, i64 y, i64 w, i64 h, HDC src, i64 sx, i64 sy, i64 sw, 
     return true;
 }
 
+// A transfer done: onto the window, the browser's turn when one is due.
+BOOL turned(HDC dst, BOOL result) {
+    if (const Dc *d = getdc(dst)) turnafter(d->presenter);
+    return result;
+}
+
 } // namespace
 
 extern "C" {
@@ -301,19 +307,20 @@ BOOL WINAPI BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy,
     i64 X = x, Y = y, W = w, H = h, SX = sx, SY = sy;
     if (W < 0) X += W + 1, SX += W + 1, W = -W;
     if (H < 0) Y += H + 1, SY += H + 1, H = -H;
-    return copy(dst, X, Y, W, H, src, SX, SY, W, H, ColorKey{});
+    return turned(dst, copy(dst, X, Y, W, H, src, SX, SY, W, H, ColorKey{}));
 }
 
 BOOL WINAPI StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh,
                        DWORD rop) {
     if (rop != SRCCOPY) return PatBlt(dst, x, y, w, h, rop);
-    return copy(dst, x, y, w, h, src, sx, sy, sw, sh, ColorKey{});
+    return turned(dst, copy(dst, x, y, w, h, src, sx, sy, sw, sh, ColorKey{}));
 }
 
 BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw,
                            int sh, UINT transparent) {
     if (w < 0 || h < 0 || sw < 0 || sh < 0) return FALSE;
-    return copy(dst, x, y, w, h, src, sx, sy, sw, sh, ColorKey{true, colorpixel(transparent)});
+    return turned(
+        dst, copy(dst, x, y, w, h, src, sx, sy, sw, sh, ColorKey{true, colorpixel(transparent)}));
 }
 
 } // extern "C"

@@ -106,5 +106,6 @@ extern "C" BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int len) {
         i += n;
     }
     drawn(s);
+    turnafter(s.presenter);
     return TRUE;
 }

@@ -1,11 +1,10 @@
-// The presenter: a window's pixels copied to its SDL surface when they
-// changed, at the moments present.h names.
+// The presenter: a window's pixels shown (showpixels) when they changed, at
+// the moments present.h names.
 #include "user/present.h"
 #include "user/poll.h"
 #include "user/window.h"
 #include "toolhook.h"
 
-#include <algorithm>
 #include <chrono>
 #include <time.h>
 
@@ -37,22 +36,25 @@ uint64_t now() {
         .count();
 }
 
-void present(Window *w) {
-    if (!w || !w->sdl || !w->presenter.dirty) return;
+namespace {
+// Shows the pixels if they changed; no turn for the browser.
+bool show(Window *w) {
+    if (!w || !w->sdl || !w->presenter.dirty) return false;
     w->presenter.dirty = false;
     // A check run shows nothing: its frames are read from the pixels.
     if (driven()) return;
     w->presenter.shown = now();
-    SDL_Surface *s = SDL_GetWindowSurface(w->sdl);
-    if (!s) return;
-    int cw = std::min(s->w, w->pixels.w), ch = std::min(s->h, w->pixels.h);
-    if (cw <= 0 || ch <= 0) return;
-    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
-    SDL_ConvertPixels(cw, ch, SDL_PIXELFORMAT_RGB888, w->pixels.px.data(), w->pixels.w * 4,
-                      s->format->format, s->pixels, s->pitch);
-    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    SDL_UpdateWindowSurface(w->sdl);
-    giveturn();
+    showpixels(w);
+    return true;
+}
+} // namespace
+
+void present(Window *w) {
+    if (show(w)) giveturn();
+}
+
+void turnafter(const Presenter *p) {
+    if (p) giveturn();
 }
 
 void presentdue(Presenter *p) {
@@ -66,7 +68,7 @@ void presentdue(Presenter *p) {
     p->dirty = true;
     p->checked = t;
     p->left = p->writesperclock;
-    if (t - p->shown >= presentinterval) present(p->win);
+    if (t - p->shown >= presentinterval) show(p->win);
 }
 
 } // namespace dgp

@@ -33,8 +33,20 @@ struct Presenter {
 // Nanoseconds of a monotonic clock, coarse but cheap.
 uint64_t now();
 
-// Show the window's pixels now if they changed since last time.
+// Show the window's pixels now if they changed since last time, and give
+// the browser its turn when one is due (giveturn).
 void present(Window *w);
+
+// The system's way of showing the window's pixels: its SDL surface
+// (show.cpp), in the browser the canvas (show_web.cpp).
+void showpixels(Window *w);
+
+// After a block transfer or text on a DC with presenter p (none for a memory
+// DC): on the window, the browser gets its turn when one is due, so that a
+// program drawing without pause shows what it drew. Only these whole calls
+// give the turn; a write inside the pixel loops (drawnon) never waits, so no
+// loop has to be ready to be suspended.
+void turnafter(const Presenter *p);
 
 // A write on the window's pixels after the countdown ran out (drawnon).
 void presentdue(Presenter *p);

@@ -38,6 +38,16 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // Puts w x h pixels, RGBA bytes at rgba in the program's memory, at the
+  // canvas's top left (show_web.cpp). The context is the canvas's one 2D
+  // context, as SDL would have made it.
+  dg_show_canvas: function(rgba, w, h) {
+    var canvas = Module['canvas'];
+    var ctx = canvas.getContext('2d');
+    if (!ctx) return;
+    ctx.putImageData(new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4), w, h), 0, 0);
+  },
+
   // A modal message box as a <dialog> in the page (#dgDialog): the caption
   // as its heading, the text, and Yes and No (yesno) or OK (#dgDialogYes,
   // #dgDialogNo, #dgDialogOk). Resolves to 1 for Yes or OK, 0 for No. Enter

@@ -1,6 +1,7 @@
 // Message boxes answered through platform/'s hook.
 #include "fixture.h"
 #include "testhook.h"
+#include "user/poll.h"
 #include "user/window.h"
 
 #include <spawn.h>
@@ -12,8 +13,12 @@ extern char **environ;
 namespace {
 int answer = IDNO;
 std::vector<Shown> shown;
+// Answered after a pause, as a person answers: in the browser the program
+// waits there as it waits for a real box (the page gets control back), under
+// the window procedure and whatever called it.
 int reply(const char *text, const char *caption, unsigned type) {
     shown.push_back(Shown{text, caption, type});
+    dgp::pausefor(1);
     return answer;
 }
 } // namespace
