@@ -42,7 +42,7 @@ bool show(Window *w) {
     if (!w || !w->sdl || !w->presenter.dirty) return false;
     w->presenter.dirty = false;
     // A check run shows nothing: its frames are read from the pixels.
-    if (driven()) return;
+    if (driven()) return false;
     w->presenter.shown = now();
     showpixels(w);
     return true;
