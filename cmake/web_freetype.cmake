@@ -8,14 +8,19 @@
 find_program(DG_EMBUILDER embuilder REQUIRED)
 execute_process(COMMAND "${DG_EM_CONFIG_TOOL}" CACHE OUTPUT_VARIABLE dg_em_cache
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-set(dg_ft_src "${dg_em_cache}/ports/freetype/FreeType-version_1")
-if(NOT EXISTS "${dg_ft_src}/src/base/ftinit.c")
-  message(STATUS "Fetching Emscripten's FreeType port")
-  execute_process(COMMAND "${DG_EMBUILDER}" build freetype OUTPUT_QUIET RESULT_VARIABLE bad)
-  if(bad OR NOT EXISTS "${dg_ft_src}/src/base/ftinit.c")
-    message(FATAL_ERROR "no FreeType port sources in ${dg_ft_src} (embuilder build freetype)")
+# dg_port_sources(PORT DIR FILE): the port's sources in DIR of the cache,
+# fetched by embuilder unless FILE is there already.
+function(dg_port_sources port dir file)
+  if(NOT EXISTS "${dg_em_cache}/ports/${port}/${dir}/${file}")
+    message(STATUS "Fetching Emscripten's ${port} port")
+    execute_process(COMMAND "${DG_EMBUILDER}" build ${port} OUTPUT_QUIET RESULT_VARIABLE bad)
+    if(bad OR NOT EXISTS "${dg_em_cache}/ports/${port}/${dir}/${file}")
+      message(FATAL_ERROR "no ${port} port sources in ${dg_em_cache}/ports/${port}/${dir} (embuilder build ${port})")
+    endif()
   endif()
-endif()
+endfunction()
+set(dg_ft_src "${dg_em_cache}/ports/freetype/FreeType-version_1")
+dg_port_sources(freetype FreeType-version_1 src/base/ftinit.c)
 
 # The port's own list, less the drivers of other font formats (bdf, cff, cid,
 # pcf, pfr, type1, type42, winfonts), what only they use (psaux, pshinter,

@@ -5,13 +5,7 @@
 # linked is this one.
 #   dg_sdl2   the library
 set(dg_sdl_src "${dg_em_cache}/ports/sdl2/SDL-release-2.0.20")
-if(NOT EXISTS "${dg_sdl_src}/src/SDL.c")
-  message(STATUS "Fetching Emscripten's SDL2 port")
-  execute_process(COMMAND "${DG_EMBUILDER}" build sdl2 OUTPUT_QUIET RESULT_VARIABLE bad)
-  if(bad OR NOT EXISTS "${dg_sdl_src}/src/SDL.c")
-    message(FATAL_ERROR "no SDL2 port sources in ${dg_sdl_src} (embuilder build sdl2)")
-  endif()
-endif()
+dg_port_sources(sdl2 SDL-release-2.0.20 src/SDL.c)
 # The headers with that configuration in place of SDL's own (their quoted
 # includes find SDL_config.h beside them first).
 set(dg_sdl_include ${PROJECT_BINARY_DIR}/web/sdl-include)
