@@ -264,22 +264,23 @@ void stepped(dgp::Step kind) {
                                          : At::pause);
 }
 
-bool keypoll(int vk, bool) {
+// The program read key vk while it was down: a tap of it is seen.
+void sawkey(int vk) {
     if (current < steps.size() && steps[current].op == Op::tap && steps[current].vk == vk &&
         down[vk] && !tapseen) {
         tapseen = true;
         tapdraws = dgp::drawcount;
     }
+}
+
+bool keypoll(int vk, bool) {
+    sawkey(vk);
     return down[vk];
 }
 
 // Esc alone reaches a program as a message only; the other keys it polls.
 void keymessage(int vk, bool isdown) {
-    if (vk == VK_ESCAPE && isdown && current < steps.size() && steps[current].op == Op::tap &&
-        steps[current].vk == vk && !tapseen) {
-        tapseen = true;
-        tapdraws = dgp::drawcount;
-    }
+    if (vk == VK_ESCAPE && isdown) sawkey(vk);
 }
 
 int box(const char *text, const char *caption, unsigned type) {
