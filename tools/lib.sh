@@ -31,14 +31,20 @@ have_display() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
 # dg set that as their exit trap).
 xvfb_pid=""
 stop_display() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""; }
+# Whether the process runs (not ended, nor ended and not yet waited for).
+running() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null); [ -n "$s" ] && [ "${s:0:1}" != Z ]; }
 start_display() {
     local n
     for n in $(seq 90 120); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         xvfb_pid=$!
+        # Ours answers only while ours runs: an Xvfb that could not take the
+        # display (another one, ending, still had it) leaves that one to answer.
         for _ in $(seq 50); do
-            DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { export DISPLAY=":$n"; return 0; }
+            running "$xvfb_pid" || break
+            DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && running "$xvfb_pid" &&
+                { export DISPLAY=":$n"; return 0; }
             sleep 0.1
         done
         kill "$xvfb_pid" 2>/dev/null
