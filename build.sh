@@ -101,7 +101,7 @@ test_all() {
     start_display
     local failed=0 results=()
     # Each step within its time limit (seconds): a hang ends it and names it.
-    export -f build need say
+    export -f build need say face_check
     export jobs
     run() { # name, seconds, command...
         local name=$1 limit=$2 rc=0
@@ -131,6 +131,7 @@ test_all() {
     run "install and packages" 1800 tests/package/run.sh
     # The browser: everything built as pages, then checked in headless Chromium.
     run "web build" 2400 build web
+    run "the pages' face" 300 face_check
     run "web pages in chromium" 900 node tests/web/run.mjs build/web build/web-checks
     run "web package" 1200 tests/web/package.sh
     # An old program's folder through the dg command: run, exe (under Wine), web.
@@ -140,6 +141,13 @@ test_all() {
     local total=${#results[@]}
     echo "$((total - failed)) passed, $failed failed"
     [ "$failed" -eq 0 ]
+}
+
+# The pages' face, piece by piece, against the whole IPA Mincho it is cut from.
+face_check() {
+    local whole
+    whole=$(sed -n 's/^DG_MINCHO_SOURCE:FILEPATH=//p' build/web/CMakeCache.txt)
+    build/default/tests/facepieces "$whole" build/web/mincho
 }
 
 bench() {

@@ -23,6 +23,8 @@
 #   page finds each in its file system at that same relative path (from its
 #   working folder, /); elsewhere the program reads them where it runs, as
 #   always.
+# - In the browser: the Mincho face, in pieces a page fetches as its text
+#   needs them, from the folder mincho/ of the site (dg_web_face, below).
 # - On Windows: an application manifest that declares it DPI-aware, so Windows
 #   shows its pixels one to one instead of stretching the window. (dg::dg itself
 #   links the C and C++ runtimes in: the executable needs only the system's DLLs.)
@@ -46,6 +48,40 @@ function(dg_source_charset path out)
     endif()
   endif()
   set(${out} ${charset} PARENT_SCOPE)
+endfunction()
+
+# dg_web_face(TARGET): the page TARGET finds the Mincho face's pieces in
+# DG_WEB_SITE/mincho/, the one folder all pages of the build share (so the
+# browser fetches a piece once for them all): DG_WEB_SITE is the top of the
+# build tree unless set otherwise. The face is copied there once from dg's
+# (dg_web_face_dir); the page is told the way from its own folder (the
+# target's RUNTIME_OUTPUT_DIRECTORY, else the current binary folder) and
+# looks for mincho/ beside itself when the face is not found there.
+set(DG_WEB_SITE "${CMAKE_BINARY_DIR}" CACHE PATH "The folder whose mincho/ the build's pages share")
+function(dg_web_face target)
+  set(site "${DG_WEB_SITE}/mincho")
+  if(NOT TARGET dg_web_face AND NOT site STREQUAL dg_web_face_dir)
+    add_custom_command(OUTPUT "${site}/single.ttf"
+      COMMAND ${CMAKE_COMMAND} -E copy_directory "${dg_web_face_dir}" "${site}"
+      DEPENDS "${dg_web_face_dir}/single.ttf"
+      COMMENT "The Mincho face for the pages, in ${site}" VERBATIM)
+    add_custom_target(dg_web_face DEPENDS "${site}/single.ttf")
+    if(TARGET dg_web_mincho)
+      add_dependencies(dg_web_face dg_web_mincho)
+    endif()
+  endif()
+  if(TARGET dg_web_face)
+    add_dependencies(${target} dg_web_face)
+  endif()
+  get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+  if(NOT dir)
+    set(dir "${CMAKE_CURRENT_BINARY_DIR}")
+  endif()
+  file(RELATIVE_PATH url "${dir}" "${site}")
+  set(js "${CMAKE_CURRENT_BINARY_DIR}/${target}.face.js")
+  file(CONFIGURE OUTPUT "${js}" CONTENT "Module['dgFace'] = '${url}/';\n")
+  target_link_options(${target} PRIVATE "SHELL:--pre-js \"${js}\"")
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS "${js}")
 endfunction()
 
 function(dg_add_program name)
@@ -84,6 +120,7 @@ function(dg_add_program name)
   endif()
   if(EMSCRIPTEN)
     set_target_properties(${name} PROPERTIES SUFFIX .html)
+    dg_web_face(${name})
     set(base "${CMAKE_CURRENT_SOURCE_DIR}")
     if(arg_FOLDER)
       get_filename_component(base "${arg_FOLDER}" ABSOLUTE)

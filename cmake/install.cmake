@@ -5,7 +5,8 @@
 #   lib/pkgconfig/dg.pc
 #   bin/  the demo and the examples (in the web build, pages: NAME.html, .js, .wasm, .data)
 #   share/dg/  in the web build, what every page is made with: the page around the
-#         canvas, the page's waits and dialogs, the Mincho face and its licence
+#         canvas, the page's waits and dialogs, the Mincho face's pieces and their
+#         licence (mincho/; the installed pages have a copy in bin/mincho/)
 #   bin/dg, share/dg/source/  natively, the dg command (tools/dg: run, web and exe
 #         of a folder) and dg's sources, from which it builds dg for Windows and
 #         the browser
@@ -23,9 +24,9 @@ endif()
 
 if(EMSCRIPTEN)
   install(FILES platform/web/web.js platform/web/shell.html platform/web/asyncify-add.txt
-                platform/web/asyncify-remove.txt ${PROJECT_BINARY_DIR}/web/mincho.ttf
-                ${PROJECT_BINARY_DIR}/web/IPA_Font_License.txt
+                platform/web/asyncify-remove.txt
           DESTINATION ${CMAKE_INSTALL_DATADIR}/dg)
+  install(DIRECTORY ${dg_web_face_dir} DESTINATION ${CMAKE_INSTALL_DATADIR}/dg)
   # The toolchain a project builds its pages with, the same as dg's.
   install(FILES cmake/emscripten.cmake DESTINATION ${dg_cmakedir})
   install(PROGRAMS cmake/setup-emsdk.sh DESTINATION ${dg_cmakedir})
@@ -79,12 +80,15 @@ get_property(dg_programs GLOBAL PROPERTY dg_programs)
 if(dg_programs)
   install(TARGETS ${dg_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   if(EMSCRIPTEN)
-    # A page is its .html with the files beside it.
+    # A page is its .html with the files beside it (.data only with FILES),
+    # and the face's folder beside them all.
     foreach(program ${dg_programs})
-      foreach(ext js wasm data)
+      foreach(ext js wasm)
         install(FILES $<TARGET_FILE_DIR:${program}>/${program}.${ext} DESTINATION ${CMAKE_INSTALL_BINDIR})
       endforeach()
+      install(FILES $<TARGET_FILE_DIR:${program}>/${program}.data DESTINATION ${CMAKE_INSTALL_BINDIR} OPTIONAL)
     endforeach()
+    install(DIRECTORY ${dg_web_face_dir} DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endif()
 if(WIN32)

@@ -8,10 +8,11 @@
 #   dg_web_link(TARGET [SCOPE])
 #                       what every program links (INTERFACE for dg::dg): the ports, Asyncify, the page
 #                       around the canvas (platform/web/shell.html), the waits and
-#                       dialogs of platform/web/web.js, and the Mincho face
-#   dg_web_mincho       the Mincho face: IPA Mincho cut to code page 932
-#                       (platform/web/mincho.py), in the build tree's web/ with
-#                       the IPA Font License beside it
+#                       dialogs of platform/web/web.js (the Mincho face comes
+#                       from the site's folder: dg_web_face, dg_program.cmake)
+#   dg_web_mincho       the Mincho face: IPA Mincho cut to code page 932 in
+#                       pieces (platform/web/mincho.py), in the build tree's
+#                       mincho/ (dg_web_face_dir) with the IPA Font License
 
 set(dg_web_port_flags -sUSE_SDL=2)
 # dg's pixel loops compile to WebAssembly's SIMD, and its fills and copies to
@@ -20,9 +21,8 @@ set(dg_web_port_flags -sUSE_SDL=2)
 set(dg_web_code_flags -msimd128 -mbulk-memory)
 add_compile_options(${dg_web_code_flags})
 # The functions of web.js that wait (Asyncify).
-set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog)
+set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog,dg_fetch_faces)
 set(dg_web_dir ${PROJECT_SOURCE_DIR}/platform/web)
-set(dg_web_out ${PROJECT_BINARY_DIR}/web)
 set(dg_web_sharedir ${CMAKE_INSTALL_DATADIR}/dg)
 include(${CMAKE_CURRENT_LIST_DIR}/web_freetype.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/web_sdl.cmake)
@@ -48,14 +48,17 @@ if(NOT dg_font_python)
 endif()
 find_file(DG_MINCHO_LICENSE copyright NO_CMAKE_FIND_ROOT_PATH
           PATHS /usr/share/doc/fonts-ipafont-mincho NO_DEFAULT_PATH)
+# The face's pieces (single.ttf and one file for each block of double-byte
+# codes), with the licence among them: the folder every page of a site shares.
+set(dg_web_face_dir ${PROJECT_BINARY_DIR}/mincho CACHE INTERNAL "")
 add_custom_command(
-  OUTPUT ${dg_web_out}/mincho.ttf ${dg_web_out}/IPA_Font_License.txt
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${dg_web_out}
-  COMMAND ${dg_font_python} ${dg_web_dir}/mincho.py ${DG_MINCHO_SOURCE} ${dg_web_out}/mincho.ttf
-  COMMAND ${CMAKE_COMMAND} -E copy ${DG_MINCHO_LICENSE} ${dg_web_out}/IPA_Font_License.txt
+  OUTPUT ${dg_web_face_dir}/single.ttf ${dg_web_face_dir}/IPA_Font_License.txt
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${dg_web_face_dir}
+  COMMAND ${dg_font_python} ${dg_web_dir}/mincho.py ${DG_MINCHO_SOURCE} ${dg_web_face_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy ${DG_MINCHO_LICENSE} ${dg_web_face_dir}/IPA_Font_License.txt
   DEPENDS ${dg_web_dir}/mincho.py ${DG_MINCHO_SOURCE}
-  COMMENT "The pages' Mincho face: IPA Mincho cut to code page 932" VERBATIM)
-add_custom_target(dg_web_mincho DEPENDS ${dg_web_out}/mincho.ttf)
+  COMMENT "The pages' Mincho face: IPA Mincho cut to code page 932, in pieces" VERBATIM)
+add_custom_target(dg_web_mincho DEPENDS ${dg_web_face_dir}/single.ttf)
 
 function(dg_web_link target)
   set(scope INTERFACE)
@@ -68,7 +71,6 @@ function(dg_web_link target)
   set(shell $<BUILD_INTERFACE:${dg_web_dir}/shell.html>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/shell.html>)
   set(add $<BUILD_INTERFACE:${dg_web_dir}/asyncify-add.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-add.txt>)
   set(remove $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/asyncify-remove.txt>)
-  set(font $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${dg_web_sharedir}/mincho.ttf>)
   target_link_options(${target} ${scope}
     # The runtime's loops (getch, wait, message boxes) wait through Asyncify;
     # deep call chains wait too (a test's), hence the larger stack for it.
@@ -87,16 +89,14 @@ function(dg_web_link target)
     # Debian's Emscripten has no HTML minifier.
     -sMINIFY_HTML=0
     "SHELL:--js-library ${js}"
-    "SHELL:--shell-file ${shell}"
-    "SHELL:--preload-file ${font}@/dg/mincho.ttf")
+    "SHELL:--shell-file ${shell}")
   if(scope STREQUAL "INTERFACE")
     set_property(TARGET ${target} APPEND PROPERTY INTERFACE_LINK_DEPENDS
       $<BUILD_INTERFACE:${dg_web_dir}/web.js> $<BUILD_INTERFACE:${dg_web_dir}/shell.html>
-      $<BUILD_INTERFACE:${dg_web_out}/mincho.ttf>
       $<BUILD_INTERFACE:${dg_web_dir}/asyncify-add.txt> $<BUILD_INTERFACE:${dg_web_dir}/asyncify-remove.txt>)
   else()
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html ${dg_web_out}/mincho.ttf
+      ${dg_web_dir}/web.js ${dg_web_dir}/shell.html
       ${dg_web_dir}/asyncify-add.txt ${dg_web_dir}/asyncify-remove.txt)
   endif()
 endfunction()

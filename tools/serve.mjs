@@ -14,25 +14,38 @@ const types = {
   '.png': 'image/png', '.ttf': 'font/ttf', '.json': 'application/json', '.txt': 'text/plain',
 };
 
-// A static server for dir on 127.0.0.1 at port (0: a free one). Resolves to {url, close}.
+// A static server for dir on 127.0.0.1 at port (0: a free one). Resolves to
+// {url, close, served}: served lists each answer, {path, status}.
 export function startServer(dir, port = 0) {
+  const served = [];
   const root = path.resolve(dir);
   const server = http.createServer((req, res) => {
     let rel;
     try { rel = decodeURIComponent(new URL(req.url, 'http://x').pathname); } catch { rel = '/'; }
     const file = path.join(root, rel.endsWith('/') ? rel + 'index.html' : rel);
     if (!file.startsWith(root + path.sep)) { res.writeHead(403).end(); return; }
-    fs.readFile(file, (err, body) => {
-      if (err) { res.writeHead(404).end(); return; }
-      res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                           'Cache-Control': 'no-store' });
-      res.end(body);
+    // Kept by the browser, asked again at every use: a rebuilt page is seen at
+    // once, an unchanged file (the face's pieces a site's pages share) costs
+    // no bytes again.
+    const answer = status => { served.push({ path: rel, status }); return res.writeHead(status); };
+    fs.stat(file, (err, st) => {
+      if (err || !st.isFile()) { answer(404).end(); return; }
+      const modified = new Date(Math.floor(st.mtimeMs / 1000) * 1000);
+      const since = Date.parse(req.headers['if-modified-since'] || '');
+      if (since >= modified.getTime()) { answer(304).end(); return; }
+      fs.readFile(file, (err2, body) => {
+        if (err2) { answer(404).end(); return; }
+        served.push({ path: rel, status: 200 });
+        res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+                             'Cache-Control': 'no-cache', 'Last-Modified': modified.toUTCString() });
+        res.end(body);
+      });
     });
   });
   return new Promise((resolve, reject) => {
     server.on('error', reject);
     server.listen(port, '127.0.0.1', () => resolve({
-      url: `http://127.0.0.1:${server.address().port}/`,
+      url: `http://127.0.0.1:${server.address().port}/`, served,
       close: () => new Promise(r => server.close(r)),
     }));
   });

@@ -49,4 +49,8 @@ FT_Face findface(const std::string &family) {
     return face;
 }
 
+FT_Face glyphface(FT_Face face, const unsigned char *, int) { return face; }
+
+void needfaces(const Font *, const unsigned char *, int) {}
+
 } // namespace dgp

@@ -36,10 +36,17 @@ struct Font {
 // The FreeType face the system offers for a family (UTF-8) with Japanese,
 // loaded once and kept; none when there is none (face.cpp).
 FT_Face findface(const std::string &family);
+// The face that holds the glyph of one character of n (1 or 2) bytes, for a
+// font of face: face itself, or in the browser the piece of it that holds
+// the character, fetched first if need be (face_web.cpp); none for none.
+FT_Face glyphface(FT_Face face, const unsigned char *s, int n);
 
 // A font of a face (CP932 name; none or empty for the platform's own) and a
 // cell height and width as CreateFontA takes them.
 Font *newfont(const char *face, int height, int width);
+// Has the faces ready that the first len bytes of s need in f: in the browser
+// the pieces not yet fetched, fetched together in one wait; nothing elsewhere.
+void needfaces(const Font *f, const unsigned char *s, int len);
 // The font the stock font objects stand for.
 Font *stockfont();
 

@@ -14,11 +14,12 @@ Glyph render(Font *f, const unsigned char *s, int n) {
     Glyph g;
     char32_t cp = codepoint(s, n);
     if (!f->face || cp < 0x20 || cp == 0xFFFD || cp == 0x7F) return g;
-    if (FT_Set_Pixel_Sizes(f->face, (FT_UInt)f->emx, (FT_UInt)f->emy)) return g;
-    FT_UInt idx = FT_Get_Char_Index(f->face, cp);
+    FT_Face face = glyphface(f->face, s, n);
+    if (!face || FT_Set_Pixel_Sizes(face, (FT_UInt)f->emx, (FT_UInt)f->emy)) return g;
+    FT_UInt idx = FT_Get_Char_Index(face, cp);
     if (!idx) return g;
-    if (FT_Load_Glyph(f->face, idx, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO)) return g;
-    FT_GlyphSlot slot = f->face->glyph;
+    if (FT_Load_Glyph(face, idx, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO)) return g;
+    FT_GlyphSlot slot = face->glyph;
     if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO))
         return g;
     const FT_Bitmap &bm = slot->bitmap;
@@ -66,6 +67,7 @@ extern "C" BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int len) {
     Font *f = get<Font>(d->font, Kind::font);
     if (!f) f = stockfont();
     const unsigned char *p = (const unsigned char *)text;
+    needfaces(f, p, len);
 
     long long total = 0;
     for (int i = 0; i < len;) {

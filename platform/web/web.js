@@ -38,6 +38,45 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // The pieces of the Mincho face (platform/gdi/face_web.cpp), fetched into
+  // /dg/mincho/ of the file system from the site's face folder: the one
+  // dg_add_program names (Module.dgFace), else mincho/ beside the page (a
+  // page copied with the folder beside it); the HTTP cache keeps them for
+  // every page of the site. single.ttf comes before the program starts (a
+  // run dependency, while the wasm compiles) and settles the folder. A fetch
+  // resolves true when the piece came, false when it could not be had.
+  $dgFaceFetch__deps: ['$FS'],
+  $dgFaceFetch: function(name, dirs) {
+    dirs = dirs || [Module['dgFaceDir']];
+    var url = dirs[0] + name + '.ttf';
+    return fetch(url).then(function(r) {
+      if (!r.ok) throw new Error(url + ': ' + r.status);
+      return r.arrayBuffer();
+    }).then(function(b) {
+      Module['dgFaceDir'] = dirs[0];
+      FS.mkdirTree('/dg/mincho');
+      FS.writeFile('/dg/mincho/' + name + '.ttf', new Uint8Array(b));
+      return true;
+    }).catch(function(e) {
+      if (dirs.length > 1) return dgFaceFetch(name, dirs.slice(1));
+      err('dg: ' + e.message);
+      return false;
+    });
+  },
+  dg_fetch_faces__deps: ['$callUserCallback', '$dgFaceFetch'],
+  dg_fetch_faces__postset: "addOnPreRun(function() { addRunDependency('dgFace'); " +
+    "var dirs = [Module['dgFace'] || 'mincho/']; if (dirs[0] !== 'mincho/') dirs.push('mincho/'); " +
+    "Module['dgFaceDir'] = dirs[0]; " +
+    "dgFaceFetch('single', dirs).then(function() { removeRunDependency('dgFace'); }); });",
+  dg_fetch_faces: function(names) {
+    names = UTF8ToString(names).split(' ');
+    return Asyncify.handleSleep(function(wakeUp) {
+      Promise.all(names.map(function(n) { return dgFaceFetch(n); })).then(function() {
+        callUserCallback(function() { wakeUp(0); });
+      });
+    });
+  },
+
   // Puts w x h pixels, RGBA bytes at rgba in the program's memory, at the
   // canvas's top left (show_web.cpp). The context is the canvas's one 2D
   // context, as SDL would have made it.

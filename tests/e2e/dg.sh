@@ -119,7 +119,7 @@ DG_WEB_PORT=$port "$dg" web "$game" >"$out/web.log" 2>&1 &
 pid=$!
 for _ in $(seq 1800); do grep -q '^pages at' "$out/web.log" && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
 if grep -q '^pages at' "$out/web.log"; then
-    for f in oldgame.html oldgame.js oldgame.wasm oldgame.data index.html IPA_Font_License.txt; do
+    for f in oldgame.html oldgame.js oldgame.wasm oldgame.data index.html mincho/single.ttf mincho/IPA_Font_License.txt; do
         [ -f "$game/web/$f" ] || bad "dg web: no web/$f"
     done
     if node "$root/tests/web/folder.mjs" "http://127.0.0.1:$port/oldgame.html" "$pixels" "$out/web.png"; then

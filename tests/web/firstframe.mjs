@@ -27,8 +27,11 @@ const watch = `(() => {
 })()`;
 
 // {ms, bytes, gzip, files: [{url, bytes, gzip}]} of the page at url, its
-// files read from dir (the server's root at url's origin).
-export async function firstFrame(browser, dir, url) {
+// files read from dir (the server's root at url's origin), in a new tab of
+// browser (or of a browser context). With complete,
+// the files are all it downloads until the network is quiet for half a
+// second after the first frame, not only those before it.
+export async function firstFrame(browser, dir, url, complete = false) {
   const page = await browser.newPage();
   const seen = [];
   page.on('requestfinished', r => seen.push(r.url()));
@@ -37,8 +40,9 @@ export async function firstFrame(browser, dir, url) {
     await page.goto(url, { waitUntil: 'load' });
     await page.waitForFunction('window.dgFirstFrame !== undefined', { timeout: 30000, polling: 20 });
     const ms = await page.evaluate('window.dgFirstFrame');
+    if (complete) await page.waitForNetworkIdle({ idleTime: 500, timeout: 20000 });
     const until = await page.evaluate(`performance.getEntriesByType('resource')
-      .filter(e => e.responseEnd <= window.dgFirstFrame).map(e => e.name)`);
+      .filter(e => ${complete} || e.responseEnd <= window.dgFirstFrame).map(e => e.name)`);
     const files = [];
     for (const u of [url, ...until]) {
       const rel = decodeURIComponent(new URL(u).pathname);

@@ -49,8 +49,8 @@ if quiet "$out/build.log" cmake --build "$root/build/web" -j2 &&
     missing=0
     for f in include/dg.h lib/libdg_core.a lib/libdg_entry.a lib/cmake/dg/dgConfig.cmake \
         lib/cmake/dg/dg_program.cmake lib/cmake/dg/cp932.py lib/cmake/dg/emscripten.cmake \
-        lib/cmake/dg/setup-emsdk.sh share/dg/web.js share/dg/shell.html share/dg/mincho.ttf \
-        share/dg/IPA_Font_License.txt bin/demo.html bin/demo.js bin/demo.wasm bin/demo.data; do
+        lib/cmake/dg/setup-emsdk.sh share/dg/web.js share/dg/shell.html share/dg/mincho/single.ttf \
+        share/dg/mincho/IPA_Font_License.txt bin/demo.html bin/demo.js bin/demo.wasm bin/mincho/single.ttf; do
         [ -f "$prefix/$f" ] || { bad "install: $f missing"; missing=1; }
     done
     [ $missing -eq 0 ] && ok "installed into $prefix"

@@ -3,7 +3,7 @@
 // from the web build's tree on 127.0.0.1.
 //   node tests/web/run.mjs BUILD [OUT] [check...]
 //   BUILD: the web build (build/web); OUT: where screenshots go (default BUILD/checks)
-//   checks: demo idle examples loadbmp fullscreen screenshot suite bytes (default: all)
+//   checks: demo idle examples loadbmp fullscreen screenshot suite bytes site (default: all)
 // Every page starts in a fresh browser tab; keys are held (down, the effect
 // awaited, up), as a person presses them. Prints one line per check and
 // "N passed, N failed"; exit code 1 on any failure.
@@ -346,19 +346,56 @@ async function suite() {
   });
 }
 
-// What the demo's page downloads before its first frame, gzip -9 as a
-// compressing server sends it: html, script, wasm and the face. Its budget
-// is what it needs now, less than a per cent above: the face, whole, is most
-// of it (README, "Size and speed").
-const demoFirstFrameBudget = 3790000; // bytes, gzip -9
+// What pages download before their first frame, gzip -9 as a compressing
+// server sends it: html, script, wasm and the face's pieces their text
+// needs by then (README, "Size and speed").
+const demoFirstFrameBudget = 400000; // bytes, gzip -9
+const exampleFirstFrameBudget = 600000;
+const examplePages = ['bounce', 'japanese', 'keys', 'palette', 'sprite'];
 async function bytes() {
+  const list = r => r.files.map(f => `${f.url} ${f.bytes} (${f.gzip})`);
   const r = await firstFrame(browser, build, server.url + 'demo/demo.html');
   ok(r.gzip <= demoFirstFrameBudget, `bytes: the demo's first frame needs ${r.gzip} bytes gzip -9 ` +
-    `(${r.bytes} as served; budget ${demoFirstFrameBudget}) after ${Math.round(r.ms)} ms`,
-    r.files.map(f => `${f.url} ${f.bytes} (${f.gzip})`));
+    `(${r.bytes} as served; budget ${demoFirstFrameBudget}) after ${Math.round(r.ms)} ms`, list(r));
+  for (const name of examplePages) {
+    const e = await firstFrame(browser, build, server.url + `examples/${name}.html`);
+    ok(e.gzip <= exampleFirstFrameBudget, `bytes: ${name}'s first frame needs ${e.gzip} bytes gzip -9 ` +
+      `in ${e.files.length} files (budget ${exampleFirstFrameBudget})`, list(e));
+  }
 }
 
-const checks = { demo, idle, examples, loadbmp, fullscreen, screenshot, suite, bytes };
+// A site of pages: the japanese example downloads only the face's pieces its
+// text needs (all it ever downloads within japaneseBudget), and the keys
+// example after it gets every piece the two share from the browser's cache
+// (asked again, answered 304 with no body), so it downloads only its own
+// program and the pieces only it needs.
+const japaneseBudget = 1500000; // bytes, gzip -9, the page complete
+async function site() {
+  const context = await browser.createBrowserContext(); // a cache of its own, empty
+  try {
+    await siteIn(context);
+  } finally {
+    await context.close();
+  }
+}
+async function siteIn(context) {
+  const j = await firstFrame(context, build, server.url + 'examples/japanese.html', true);
+  const pieces = j.files.filter(f => f.url.startsWith('/mincho/'));
+  ok(j.gzip <= japaneseBudget && pieces.length > 1 && pieces.length < 100,
+    `site: japanese complete needs ${j.gzip} bytes gzip -9, ${pieces.length} of the face's pieces ` +
+    `(budget ${japaneseBudget})`, j.files.map(f => `${f.url} ${f.bytes} (${f.gzip})`));
+  const had = new Set(pieces.map(f => f.url));
+  server.served.length = 0;
+  const k = await firstFrame(context, build, server.url + 'examples/keys.html', true);
+  const shared = k.files.filter(f => had.has(f.url)).map(f => f.url);
+  const sent = server.served.filter(s => s.status === 200);
+  ok(shared.length > 0 && !sent.some(s => had.has(s.path)),
+    `site: keys shares ${shared.length} pieces with japanese, none sent again; ` +
+    `${sent.length} files sent: ${sent.map(s => s.path.replace(/.*\//, '')).join(' ')}`,
+    server.served.map(s => `${s.path} ${s.status}`));
+}
+
+const checks = { demo, idle, examples, loadbmp, fullscreen, screenshot, suite, bytes, site };
 try {
   for (const name of only.length ? only : Object.keys(checks)) {
     if (!checks[name]) { ok(false, `no check named ${name}`); continue; }
