@@ -61,11 +61,21 @@ win="" org=""
 start() { # name, title: runs the program and waits for its window
     local name=$1 title=$2
     fresh_keys "$how"
-    (cd "$work" && exec "${run[@]}" "$bin/$name$ext") &
+    (cd "$work" && exec "${run[@]}" "$bin/$name$ext") 2>"$out/$name.stderr" &
     pid=$!
     win=""
     for _ in $(seq 200); do win=$(winid "$title") && break; sleep 0.1; done
-    if [ -z "$win" ]; then bad "$name: no window"; kill "$pid" 2>/dev/null; pid=""; return 1; fi
+    if [ -z "$win" ]; then
+        # What there was instead: the windows with names, whether the program
+        # still ran, and what it (or Wine) printed.
+        local alive=ended
+        kill -0 "$pid" 2>/dev/null && alive=running
+        bad "$name: no window titled \"$title\" within 20 s (the program $alive)"
+        xwininfo -root -tree 2>/dev/null | grep -o '"[^"]*"' | sort -u | head -n 10 | sed 's/^/       window /'
+        tail -n 10 "$out/$name.stderr" | sed 's/^/       stderr: /'
+        import -window root "$out/example-$name-nowindow.png" 2>/dev/null
+        kill "$pid" 2>/dev/null; pid=""; return 1
+    fi
     sleep 1
     org=$(origin "$win")
     # Keys go to the window with the focus; with no window manager, give it.
