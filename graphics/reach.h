@@ -23,11 +23,19 @@ inline bool inreach(const Reach &r, i64 x, i64 y) {
 void dg_span(HDC hdc, i64 x, i64 y, i64 len, bool horizontal, short color);
 void dg_span(HDC hdc, const Reach &r, i64 x, i64 y, i64 len, bool horizontal, short color);
 
+// dg_fill and the pens below are inlined into the loops that call them for
+// every pixel (WebAssembly compilers otherwise keep a call each).
+#if defined(__GNUC__)
+#define DG_PEN inline __attribute__((always_inline))
+#else
+#define DG_PEN inline
+#endif
+
 // Fills a device rectangle with a colour: a brush of its own is made,
 // selected, used, put back and deleted around every single fill. platform/
 // keeps this exact shape (a fresh solid brush, PATCOPY, at bai 1 a 2 x 2
 // block for every pixel) on its fastest path; see platform/README.md.
-inline void dg_fill(HDC hdc, int x, int y, int w, int h, COLORREF c) {
+DG_PEN void dg_fill(HDC hdc, int x, int y, int w, int h, COLORREF c) {
     HBRUSH brush = CreateSolidBrush(c);
     HGDIOBJ old = SelectObject(hdc, brush);
     PatBlt(hdc, x, y, w, h, PATCOPY);
@@ -42,10 +50,10 @@ inline void dg_fill(HDC hdc, int x, int y, int w, int h, COLORREF c) {
 struct Dot {
     HDC hdc;
     COLORREF c;
-    void operator()(int x, int y) const { SetPixel(hdc, x, y, c); }
+    DG_PEN void operator()(int x, int y) const { SetPixel(hdc, x, y, c); }
 };
 struct Block {
     HDC hdc;
     COLORREF c;
-    void operator()(int x, int y) const { dg_fill(hdc, 2 * x, 2 * y, 2, 2, c); }
+    DG_PEN void operator()(int x, int y) const { dg_fill(hdc, 2 * x, 2 * y, 2, 2, c); }
 };
