@@ -15,10 +15,12 @@
 #                       mincho/ (dg_web_face_dir) with the IPA Font License
 
 set(dg_web_port_flags -sUSE_SDL=2)
-# dg's pixel loops compile to WebAssembly's SIMD, and its fills and copies to
-# memory.fill and memory.copy (every browser of the last few years has both):
-# dg_core (CMakeLists.txt) and everything made after this.
-set(dg_web_code_flags -msimd128 -mbulk-memory)
+# dg's pixel loops compile to WebAssembly's SIMD, its fills and copies to
+# memory.fill and memory.copy, and a conversion of a double to an integer (a
+# circle's every vertex) to one saturating instruction instead of a range
+# check around a trapping one (every browser of the last few years has all
+# three): dg_core (CMakeLists.txt) and everything made after this.
+set(dg_web_code_flags -msimd128 -mbulk-memory -mnontrapping-fptoint)
 add_compile_options(${dg_web_code_flags})
 # The functions of web.js that wait (Asyncify).
 set(dg_web_waits dg_wait_input,dg_yield,dg_ask_dialog,dg_fetch_faces)
