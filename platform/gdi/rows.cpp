@@ -8,6 +8,15 @@ namespace dgp {
 
 namespace {
 
+// The target pixel o where the source pixel v is the key, else v: a mask,
+// not a branch, so that the loops around it compile to vector selects (a
+// sprite's edge would otherwise mispredict a branch every few pixels, and
+// WebAssembly has no conditional move that compilers put in a loop).
+inline uint32_t keyed(uint32_t o, uint32_t v, uint32_t key) {
+    const uint32_t keep = 0u - (uint32_t)(v == key);
+    return (o & keep) | (v & ~keep);
+}
+
 // One target row from a row that was built for it: copied, or with a key
 // only where the pixel is not the key.
 inline void putrow(uint32_t *out, const uint32_t *in, size_t n, ColorKey key) {
@@ -15,7 +24,7 @@ inline void putrow(uint32_t *out, const uint32_t *in, size_t n, ColorKey key) {
         std::memcpy(out, in, n * 4);
         return;
     }
-    for (size_t i = 0; i < n; i++) out[i] = in[i] == key.px ? out[i] : in[i];
+    for (size_t i = 0; i < n; i++) out[i] = keyed(out[i], in[i], key.px);
 }
 
 // One target row of a stretched copy from one source row t.
@@ -46,10 +55,7 @@ void copyrows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, s
         return;
     }
     for (size_t r = 0; r < rows; r++, out += opitch, in += ipitch)
-        for (size_t i = 0; i < n; i++) {
-            const uint32_t v = in[i] & 0xFFFFFF;
-            out[i] = v == key.px ? out[i] : v;
-        }
+        for (size_t i = 0; i < n; i++) out[i] = keyed(out[i], in[i] & 0xFFFFFF, key.px);
 }
 
 void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
@@ -74,10 +80,7 @@ void doublerows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch,
 void halfkeyrows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
                  size_t rows, uint32_t key) {
     for (size_t k = 0; k < rows; k++, out += opitch, in += 2 * ipitch)
-        for (size_t i = 0; i < n; i++) {
-            const uint32_t v = in[2 * i + 1] & 0xFFFFFF;
-            out[i] = v == key ? out[i] : v;
-        }
+        for (size_t i = 0; i < n; i++) out[i] = keyed(out[i], in[2 * i + 1] & 0xFFFFFF, key);
 }
 
 void halverows(uint32_t *out, size_t opitch, const uint32_t *in, size_t ipitch, size_t n,
