@@ -38,11 +38,18 @@ mkdir -p "$game"
 cp -a "$root/tests/data/oldgame/." "$game/"
 
 # Waits for the program's window, checks the client area against the pixels
-# file, presses Space and expects the end with exit code 1.
+# file, presses Space and expects the end with exit code 1. The first run
+# builds dg itself before the program (about a minute, more on a slow
+# machine), so the window is waited for as long as the run ($pid) goes on,
+# up to 5 minutes.
 window_check() { # what, png
     local what=$1 png=$2 win org faults
     win=""
-    for _ in $(seq 300); do win=$(winid "タイトルです") && break; sleep 0.1; done
+    for _ in $(seq 3000); do
+        win=$(winid "タイトルです") && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
     [ -n "$win" ] || { bad "$what: no window"; return; }
     sleep 1.5
     org=$(origin "$win")
