@@ -8,10 +8,10 @@ namespace dgp {
 
 namespace {
 
-// The target pixel o where the source pixel v is the key, else v: a mask,
-// not a branch, so that the loops around it compile to vector selects (a
-// sprite's edge would otherwise mispredict a branch every few pixels, and
-// WebAssembly has no conditional move that compilers put in a loop).
+// The target pixel o where the source pixel v is the key, else v. Both are
+// read and one is kept by a mask, so the loops around it compile to vector
+// selects; written as `v == key ? o : v`, the target is read only where it is
+// kept, and clang (the page's compiler) leaves a branch for every pixel.
 inline uint32_t keyed(uint32_t o, uint32_t v, uint32_t key) {
     const uint32_t keep = 0u - (uint32_t)(v == key);
     return (o & keep) | (v & ~keep);
