@@ -37,7 +37,9 @@ start_display() {
     local n
     for n in $(seq 90 120); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: by default Xvfb resets when its last client leaves, and a
+        # program connecting during the reset is dropped (its XOpenDisplay fails).
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb_pid=$!
         # Ours answers only while ours runs: an Xvfb that could not take the
         # display (another one, ending, still had it) leaves that one to answer.

@@ -8,7 +8,9 @@ virtual_display() { # first, last
     local n
     for n in $(seq "$1" "$2"); do
         { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: by default Xvfb resets when its last client leaves, and a
+        # program connecting during the reset is dropped (its XOpenDisplay fails).
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=":$n"
         for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
