@@ -129,6 +129,25 @@ TEST(Pixels, BoxOutlinesAndFills) {
     EXPECT_EQ(n.lit(), (Points{{1, 1}}));
 }
 
+// Long runs (a clear) take another path than short ones, in black another
+// again: each stops exactly at its edges.
+TEST(Pixels, LongFillsStopAtTheirEdges) {
+    Scale s(0);
+    Surface m(300, 3);
+    dg_box(m.dc, 0, 0, 300, 3, 1, 15);
+    dg_box(m.dc, 10, 1, 280, 1, 1, 0);
+    Points want;
+    for (int y = 0; y < 3; y++)
+        for (int x = 0; x < 300; x++)
+            if (y != 1 || x < 10 || x >= 290) want.insert({x, y});
+    EXPECT_EQ(m.lit(), want);
+    EXPECT_EQ(GetPixel(m.dc, 290, 1), 0xFCFCFCu);
+    dg_box(m.dc, 0, 1, 300, 2, 1, 0); // whole rows
+    want.clear();
+    for (int x = 0; x < 300; x++) want.insert({x, 0});
+    EXPECT_EQ(m.lit(), want);
+}
+
 TEST(Pixels, FilledBoxAtDoubleScale) {
     Scale s(1);
     Surface m(16, 16);
